@@ -1,0 +1,37 @@
+# The entry points a person types. Each one installs what is missing first.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+BUILD_REL  ?= build-release
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: run test bench deps build build-asan clean
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tessvar
+
+# Every test, then the same tests again in an address + undefined-behaviour
+# sanitizer build.
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTESSVAR_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD_REL) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_REL) -j $(JOBS)
+	scripts/run-bench $(BUILD_REL)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL)

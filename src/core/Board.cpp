@@ -1,0 +1,111 @@
+#include "core/Board.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string AscendingDigitsOf(const std::array<bool, 10>& present) {
+  std::string out;
+  for (char d = '1'; d <= '9'; ++d)
+    if (present[static_cast<size_t>(d - '0')]) out += d;
+  return out;
+}
+
+}  // namespace
+
+Board::Board() {
+  for (int i = 0; i < kCells; ++i) {
+    cells_[static_cast<size_t>(i)].row = RowOf(i);
+    cells_[static_cast<size_t>(i)].col = ColOf(i);
+  }
+}
+
+std::string Board::FreeDigits(int row, int col) const {
+  std::array<bool, 10> free{};
+  free.fill(true);
+  for (int p : PeerTable()[static_cast<size_t>(IndexOf(row, col))]) {
+    const Cell& peer = cell(p);
+    if (peer.isOpen()) continue;
+    for (char ch : peer.digits)
+      if (ch >= '1' && ch <= '9') free[static_cast<size_t>(ch - '0')] = false;
+  }
+  return AscendingDigitsOf(free);
+}
+
+std::string Board::PruneCandidates(int row, int col) const {
+  std::string left = at(row, col).digits;
+  for (int p : PeerTable()[static_cast<size_t>(IndexOf(row, col))]) {
+    const Cell& peer = cell(p);
+    if (!peer.isOpen()) left = RemoveChars(std::move(left), peer.digits);
+  }
+  std::array<bool, 10> present{};
+  for (char ch : left)
+    if (ch >= '1' && ch <= '9') present[static_cast<size_t>(ch - '0')] = true;
+  return AscendingDigitsOf(present);
+}
+
+void Board::MarkConflicts() {
+  int first = -1;
+  int partner = -1;
+  for (int a = 0; a < kCells && first < 0; ++a) {
+    const Cell& ca = cell(a);
+    if (ca.isOpen()) continue;
+    for (int b = 0; b < kCells; ++b) {
+      const Cell& cb = cell(b);
+      if (ArePeers(a, b) && !cb.isOpen() && cb.digits == ca.digits) {
+        first = a;
+        partner = b;
+      }
+    }
+  }
+  for (Cell& c : cells_) c.isError = false;
+  if (first >= 0) {
+    cell(first).isError = true;
+    cell(partner).isError = true;
+  }
+}
+
+bool Board::HasConflict() const {
+  return std::any_of(cells_.begin(), cells_.end(), [](const Cell& c) { return c.isError; });
+}
+
+bool Board::IsSolved() {
+  if (std::any_of(cells_.begin(), cells_.end(), [](const Cell& c) { return c.isOpen(); }))
+    return false;
+  MarkConflicts();
+  return !HasConflict();
+}
+
+std::string Board::GetGivens() const {
+  std::string out;
+  out.reserve(kCells);
+  for (const Cell& c : cells_) out += c.state == CellState::Given ? c.digits : std::string("0");
+  return out;
+}
+
+void Board::RemoveDigitFromPeers(int row, int col) {
+  const std::string& s = at(row, col).digits;
+  if (s.size() != 1) return;
+  for (int p : PeerTable()[static_cast<size_t>(IndexOf(row, col))]) {
+    Cell& peer = cell(p);
+    if (!peer.isOpen()) continue;
+    if (auto pos = peer.digits.find(s[0]); pos != std::string::npos) peer.digits.erase(pos, 1);
+  }
+}
+
+void Board::RestoreDigitToPeers(int row, int col, const std::string& s) {
+  if (s.empty()) return;
+  for (int p : PeerTable()[static_cast<size_t>(IndexOf(row, col))]) {
+    Cell& peer = cell(p);
+    if (!peer.isOpen()) continue;
+    if (FreeDigits(peer.row, peer.col).find(s) != std::string::npos &&
+        peer.digits.find(s) == std::string::npos)
+      peer.digits += s;
+  }
+}
+
+std::string Board::RemoveChars(std::string text, const std::string& chars) {
+  for (auto it = chars.rbegin(); it != chars.rend(); ++it)
+    if (auto pos = text.find(*it); pos != std::string::npos) text.erase(pos, 1);
+  return text;
+}

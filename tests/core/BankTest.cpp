@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "core/RandomSource.h"
+#include "core/TQJ.h"
+#include "core/Tfrm_sol.h"
+#include "core/Tfrmtk.h"
+
+namespace {
+
+class FixedRandom : public RandomSource {
+ public:
+  explicit FixedRandom(std::deque<int> v) : values(std::move(v)) {}
+  void Reseed() override { ++reseeds; }
+  int Random(int n) override {
+    if (values.empty()) return 0;
+    const int v = values.front() % n;
+    values.pop_front();
+    return v;
+  }
+  std::deque<int> values;
+  int reseeds = 0;
+};
+
+const std::string kA = "4" + std::string(80, 'B');
+
+// Three lines that differ in their first clue, so the pick is visible.
+Tfrmtk ThreeLines() {
+  std::vector<std::string> level;
+  for (char first : {'1', '2', '3'}) {
+    std::string line = kA;
+    line[0] = first;
+    level.push_back(line);
+  }
+  return Tfrmtk({level, {}, {}, {}, {}});
+}
+
+}  // namespace
+
+TEST(Bank, LastLineIsNeverPicked) {
+  const Tfrmtk bank = ThreeLines();
+  for (int draw = 0; draw < 3; ++draw) {
+    FixedRandom r({draw});
+    const int line = bank.PickLineNumber(0, r);
+    EXPECT_EQ(line, draw == 2 ? 2 : draw + 1);  // draw 2 would be line 3, the last
+  }
+}
+
+TEST(Bank, PickReseedsTwiceAndLoadsTheLine) {
+  const Tfrmtk bank = ThreeLines();
+  FixedRandom r({1});  // line 2, then 200 shuffle passes of zero draws
+  TQJ q;
+  ASSERT_TRUE(PickBankPuzzle(bank, 0, q, r));
+  EXPECT_EQ(r.reseeds, 2);
+  EXPECT_TRUE(q.node(1, 1).isGiven);
+  EXPECT_EQ(q.node(1, 2).digit, 2);  // column 1 and 2 swapped an even number of times
+  EXPECT_EQ(q.node(1, 1).digit, 2);
+  // Lists too short to pick from, and unknown levels, load nothing.
+  EXPECT_FALSE(PickBankPuzzle(bank, 1, q, r));
+  EXPECT_FALSE(PickBankPuzzle(bank, 5, q, r));
+  EXPECT_FALSE(PickBankPuzzle(Tfrmtk({{kA}, {}, {}, {}, {}}), 0, q, r));
+}
+
+TEST(Bank, BuiltInLinesAreWellFormedUniquePuzzles) {
+  const Tfrmtk bank;
+  Tfrm_sol solver;
+  for (int level = 0; level < Tfrmtk::kLevels; ++level) {
+    ASSERT_GE(bank.list(level).size(), 2u) << "level " << level;
+    for (const std::string& line : bank.list(level)) {
+      ASSERT_EQ(line.size(), 81u);
+      std::string puzzle, solution;
+      for (char ch : line) {
+        ASSERT_TRUE((ch >= '1' && ch <= '9') || (ch >= 'A' && ch <= 'I')) << line;
+        const bool clue = ch <= '9';
+        puzzle += clue ? ch : '*';
+        solution += clue ? ch : static_cast<char>('1' + (ch - 'A'));
+      }
+      const auto r = solver.CountSolutions(puzzle);
+      EXPECT_EQ(r.result, 0) << line;
+      EXPECT_EQ(r.first, solution) << line;
+    }
+  }
+}
