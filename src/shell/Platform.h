@@ -1,0 +1,29 @@
+#pragma once
+// Everything that leaves the program: folders, the desktop's "open with the
+// default program", the clipboard. Tests install a recording version so that
+// no test starts a browser or touches the user's files.
+
+#include <QString>
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // The per-user data folder: the XDG data home + "/tessvar/" (with the
+  // trailing slash).
+  virtual QString DataFolder() const;
+  virtual QString TempFolder() const;
+  // The folder of the running program.
+  virtual QString ProgramFolder() const;
+  // The path of a file that ships beside the program: the program's folder
+  // first, then the installed data folder. Empty when neither holds it.
+  virtual QString FindBesideProgram(const QString& name) const;
+  // Opens a document or address with the desktop's default program.
+  virtual void OpenDocument(const QString& pathOrAddress);
+  virtual void SetClipboardText(const QString& text);
+  virtual QString ClipboardText() const;
+};
+
+Platform& AppPlatform();
+// Installs p (not owned); nullptr restores the real one.
+void SetAppPlatform(Platform* p);
