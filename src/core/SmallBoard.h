@@ -26,6 +26,7 @@ class SmallBoard {
   void MarkConflicts();
   // True when no one-character cell has a peer with the same text.
   bool DuplicateFree() const;
+  bool HasConflict() const;
   void ClearTexts();
 
  private:
