@@ -1,0 +1,68 @@
+#include "main/StepLog.h"
+
+#include <array>
+
+#include "core/Board.h"
+#include "core/TQJ.h"
+
+std::string BoardToStep(const Board& board) {
+  std::string line;
+  line.reserve(890);
+  for (int i = 0; i < kCells; ++i) {
+    if (i > 0) line += ',';
+    const Cell& c = board.cell(i);
+    line += static_cast<char>('0' + static_cast<int>(c.state));
+    line += c.digits;
+  }
+  return line;
+}
+
+bool StepToBoard(Board& board, const std::string& line) {
+  struct Decoded {
+    CellState state;
+    std::string digits;
+  };
+  std::array<Decoded, kCells> cells;
+  std::string rest = line;
+  for (Decoded& d : cells) {
+    std::string token;
+    if (const auto p = rest.find(','); p != std::string::npos) {
+      token = rest.substr(0, p);
+      rest = TrimControl(rest.substr(p + 1));
+    } else {
+      token = TrimControl(rest);
+    }
+    if (token.empty() || token[0] < '1' || token[0] > '3') return false;
+    d.state = static_cast<CellState>(token[0] - '0');
+    d.digits = token.substr(1);
+  }
+  for (int i = 0; i < kCells; ++i) {
+    board.cell(i).state = cells[static_cast<size_t>(i)].state;
+    board.cell(i).digits = std::move(cells[static_cast<size_t>(i)].digits);
+  }
+  return true;
+}
+
+void Tfrmstep::ClearSteps(const Board& board) {
+  memostep.clear();
+  RecordStep(board);
+  StepIndex = 0;
+}
+
+void Tfrmstep::RecordStep(const Board& board) {
+  std::string snapshot = BoardToStep(board);
+  if (snapshot == CurrentLine()) return;
+  DropStepsAfter(StepIndex);
+  memostep.push_back(std::move(snapshot));
+  StepIndex = static_cast<int>(memostep.size()) - 1;
+}
+
+void Tfrmstep::DropStepsAfter(int index) {
+  while (static_cast<int>(memostep.size()) > index + 1 && !memostep.empty()) memostep.pop_back();
+}
+
+const std::string& Tfrmstep::CurrentLine() const {
+  static const std::string none;
+  if (StepIndex < 0 || StepIndex >= static_cast<int>(memostep.size())) return none;
+  return memostep[static_cast<size_t>(StepIndex)];
+}
