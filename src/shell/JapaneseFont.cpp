@@ -1,0 +1,46 @@
+#include "shell/JapaneseFont.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStringList>
+#include <QToolTip>
+
+#include "shell/ApplyLanguage.h"
+
+void InstallJapaneseFontSubstitution() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  // In order of preference; the first one installed wins.
+  QFont::insertSubstitutions(QString::fromLatin1(kJapaneseFontFamily),
+                             {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
+                              QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
+                              QStringLiteral("TakaoGothic")});
+}
+
+QFont JapaneseFont(const QFont& base, int pointSize) {
+  QFont f = base;
+  f.setFamily(QString::fromLatin1(kJapaneseFontFamily));
+  f.setPointSize(pointSize);
+  return f;
+}
+
+void ApplyJapaneseFont(QWidget* window) {
+  InstallJapaneseFontSubstitution();
+  const WindowComponents c = CollectComponents(window);
+  window->setFont(JapaneseFont(window->font(), 9));
+  for (QStatusBar* s : c.statusBars) s->setFont(JapaneseFont(s->font(), 9));
+  for (QLabel* l : c.labels) {
+    QFont f = l->font();
+    f.setFamily(QString::fromLatin1(kJapaneseFontFamily));
+    l->setFont(f);
+  }
+  for (QGroupBox* g : c.radioGroups) g->setFont(JapaneseFont(g->font(), 9));
+  for (QMenuBar* m : c.menuBars) m->setFont(JapaneseFont(m->font(), 8));
+  for (QMenu* m : c.menus) m->setFont(JapaneseFont(m->font(), 8));
+  QToolTip::setFont(JapaneseFont(QToolTip::font(), 8));
+}
