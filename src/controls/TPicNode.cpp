@@ -1,0 +1,124 @@
+#include "controls/TPicNode.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr int kPanelOffset[3] = {2, 16, 30};
+constexpr TColor kCandidateColor = 0x000080;
+
+}  // namespace
+
+TPicNode::TPicNode(Cell& data, QWidget* parent) : Tmousepanel(parent), data_(&data) {
+  resize(kSize, kSize);
+  for (int d = 1; d <= 9; ++d) {
+    auto* p = new Tmousepanel(this);
+    p->setBevel(false);
+    p->setPaintedByOwner(true);
+    p->setShown(false);
+    p->setCaption(QString(QChar(u'0' + d)));
+    p->setFontColor(kCandidateColor);
+    p->setGeometry(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3], kPanelSize, kPanelSize);
+    connect(p, &Tmousepanel::mouseEnter, this, [this] {
+      reenterPending_ = false;
+      if (overSelf_) {
+        overSelf_ = false;
+        emit mouseLeave();
+      }
+    });
+    connect(p, &Tmousepanel::mouseLeave, this, [this] {
+      // Leaving the panel for the cell's own area sends nothing more; leaving
+      // it for another cell sends the cell's leave at once. So decide once
+      // the platform has delivered both.
+      reenterPending_ = true;
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!reenterPending_) return;
+            reenterPending_ = false;
+            if (isEnabled() && !overSelf_) {
+              overSelf_ = true;
+              emit mouseEnter();
+            }
+          },
+          Qt::QueuedConnection);
+    });
+    panels_[static_cast<size_t>(d - 1)] = p;
+  }
+}
+
+void TPicNode::setcolor(TColor c) {
+  for (Tmousepanel* p : panels_) p->setColor(c);
+}
+
+void TPicNode::setFontSize(int points) {
+  for (Tmousepanel* p : panels_) p->setFontSize(points);
+}
+
+void TPicNode::setFontColor(TColor c) {
+  for (Tmousepanel* p : panels_) p->setFontColor(c);
+}
+
+void TPicNode::setPanelVisible(int d, bool on) {
+  panel(d)->setShown(on);
+}
+
+void TPicNode::Hide() {
+  for (int d = 1; d <= 9; ++d) setPanelVisible(d, false);
+}
+
+void TPicNode::Show() {
+  for (int d = 1; d <= 9; ++d) setPanelVisible(d, true);
+}
+
+void TPicNode::showhxs() {
+  bool present[10] = {};
+  for (char ch : data_->digits)
+    if (ch >= '1' && ch <= '9') present[ch - '0'] = true;
+  for (int d = 1; d <= 9; ++d) setPanelVisible(d, present[d]);
+}
+
+void TPicNode::contextMenuEvent(QContextMenuEvent* event) {
+  if (!hasContextMenu_) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  emit contextMenuRequested(event->globalPos());
+}
+
+void TPicNode::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  if (!isEnabled() || overSelf_) return;
+  overSelf_ = true;
+  emit mouseEnter();
+}
+
+void TPicNode::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  reenterPending_ = false;
+  if (!overSelf_) return;
+  overSelf_ = false;
+  emit mouseLeave();
+}
+
+void TPicNode::requestRepaint() {
+  if (deferRepaint_)
+    repaintPending_ = true;
+  else
+    update();
+}
+
+void TPicNode::flushRepaint() {
+  if (!repaintPending_) return;
+  repaintPending_ = false;
+  update();
+}
+
+void TPicNode::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  paintPanel(p, QPoint(0, 0));
+  for (Tmousepanel* c : panels_)
+    if (c->shown()) c->paintPanel(p, c->pos());
+}

@@ -1,0 +1,166 @@
+#include "controls/Tmousepanel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr TColor kBevelHighlight = kClWhite;
+constexpr TColor kBevelShadow = 0x808080;
+constexpr TColor kHoverPen = 255;  // red
+
+}  // namespace
+
+Tmousepanel::Tmousepanel(QWidget* parent) : QWidget(parent), paintFont_(font()) {
+  // The panel covers its whole rectangle itself: no parent background and
+  // no system fill beneath it.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::NoFocus);
+  text_.setPerformanceHint(QStaticText::AggressiveCaching);
+}
+
+void Tmousepanel::requestRepaint() {
+  if (!paintedByOwner_) {
+    update();
+  } else if (shown_) {
+    if (auto* owner = qobject_cast<Tmousepanel*>(parentWidget()))
+      owner->requestRepaint();
+    else if (parentWidget())
+      parentWidget()->update(geometry());
+  }
+}
+
+void Tmousepanel::setIsEnter(bool on) {
+  if (isEnter_ == on) return;
+  isEnter_ = on;
+  requestRepaint();
+}
+
+void Tmousepanel::setIsBig(bool on) {
+  if (isBig_ == on) return;
+  isBig_ = on;
+  if (isEnter_) requestRepaint();
+}
+
+void Tmousepanel::setCaption(const QString& text) {
+  if (caption_ == text) return;
+  caption_ = text;
+  textDirty_ = true;
+  requestRepaint();
+}
+
+void Tmousepanel::setColor(TColor c) {
+  if (color_ == c) return;
+  color_ = c;
+  requestRepaint();
+}
+
+void Tmousepanel::setFontColor(TColor c) {
+  if (fontColor_ == c) return;
+  fontColor_ = c;
+  if (captionVisible()) requestRepaint();
+}
+
+void Tmousepanel::setFontSize(int points) {
+  if (fontSize_ == points) return;
+  fontSize_ = points;
+  refreshFont();
+}
+
+void Tmousepanel::setBevel(bool on) {
+  if (bevel_ == on) return;
+  bevel_ = on;
+  requestRepaint();
+}
+
+void Tmousepanel::setPaintedByOwner(bool on) {
+  if (paintedByOwner_ == on) return;
+  paintedByOwner_ = on;
+  // Transparent to Qt: the owner has drawn what lies beneath.
+  setAttribute(Qt::WA_OpaquePaintEvent, !on);
+  setAttribute(Qt::WA_TransparentForMouseEvents, on && !shown_);
+}
+
+void Tmousepanel::setShown(bool on) {
+  if (shown_ == on) return;
+  if (!on) requestRepaint();  // while it still counts as drawn
+  shown_ = on;
+  if (on) requestRepaint();
+  if (paintedByOwner_) setAttribute(Qt::WA_TransparentForMouseEvents, !on);
+}
+
+QRect Tmousepanel::hoverFrame() const {
+  // From (1, 1) to (Width - 2, Height - 2) on a cell. A candidate panel's
+  // frame runs to the bottom edge; its last visible row is Height - 1.
+  const int bottom = isBig_ ? height() - 2 : height() - 1;
+  return QRect(QPoint(1, 1), QPoint(width() - 2, bottom));
+}
+
+void Tmousepanel::refreshFont() {
+  paintFont_ = WithPointSize(font(), fontSize_);
+  textDirty_ = true;
+  if (captionVisible()) requestRepaint();
+}
+
+void Tmousepanel::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) refreshFont();
+  QWidget::changeEvent(event);
+}
+
+void Tmousepanel::paintPanel(QPainter& p, QPoint origin) {
+  const int w = width(), h = height();
+  const QRect r(origin, size());
+  p.fillRect(r, ToQColor(color_));
+  if (bevel_) {
+    p.setPen(ToQColor(kBevelHighlight));
+    p.drawLine(r.left(), r.top(), r.left() + w - 2, r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.top() + h - 2);
+    p.setPen(ToQColor(kBevelShadow));
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+  }
+  if (captionVisible()) {
+    // A prepared text: no layout or shaping on each of the many repaints.
+    if (textDirty_) {
+      text_.setText(caption_);
+      text_.prepare(QTransform(), paintFont_);
+      textDirty_ = false;
+    }
+    const QSizeF ts = text_.size();
+    p.setFont(paintFont_);
+    p.setPen(ToQColor(fontColor_));
+    p.drawStaticText(QPointF(r.left() + (w - ts.width()) / 2, r.top() + (h - ts.height()) / 2), text_);
+  }
+  if (isEnter_) {
+    // One-pixel lines on the pixel rows and columns of the frame.
+    const QRect f = hoverFrame().translated(origin);
+    p.setPen(ToQColor(kHoverPen));
+    p.drawLine(f.topLeft(), f.topRight());
+    p.drawLine(f.topLeft(), f.bottomLeft());
+    p.drawLine(f.topRight(), f.bottomRight());
+    p.drawLine(f.bottomLeft(), f.bottomRight());
+  }
+}
+
+void Tmousepanel::paintEvent(QPaintEvent*) {
+  if (paintedByOwner_) return;
+  QPainter p(this);
+  paintPanel(p, QPoint(0, 0));
+}
+
+void Tmousepanel::mousePressEvent(QMouseEvent* event) {
+  // Taken here: a press on a candidate panel never reaches its cell.
+  event->accept();
+  emit mouseDown(event->button());
+}
+
+void Tmousepanel::enterEvent(QEnterEvent* event) {
+  QWidget::enterEvent(event);
+  if (isEnabled()) emit mouseEnter();
+}
+
+void Tmousepanel::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (isEnabled()) emit mouseLeave();
+}
