@@ -3,6 +3,8 @@
 #include <deque>
 #include <set>
 
+#include "core/Board.h"
+#include "core/HolderToBoard.h"
 #include "core/RandomSource.h"
 #include "core/TQJ.h"
 
@@ -156,4 +158,30 @@ TEST(Holder, ShuffledGridsStayValidAndUnique) {
     EXPECT_TRUE(ValidGrid(q.GetSolution()));
     EXPECT_EQ(Clues(q), 17);
   }
+}
+
+TEST(Holder, LoadBoardFromHolderWithAndWithoutCandidates) {
+  ClockRandom random([] { return 7u; });
+  TQJ q;
+  ASSERT_TRUE(q.LoadBankLine(BankLine(), random));
+  Board b;
+  b.at(1, 1).isError = true;
+  LoadBoardFromHolder(b, q, true);
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = b.cell(i);
+    EXPECT_FALSE(c.isError);
+    if (q.node(i).isGiven) {
+      EXPECT_EQ(c.state, CellState::Given);
+      EXPECT_EQ(c.digits, std::string(1, static_cast<char>('0' + q.node(i).digit)));
+    } else {
+      EXPECT_EQ(c.state, CellState::Open);
+      EXPECT_EQ(c.digits, b.FreeDigits(c.row, c.col));  // free digits of the clues only
+      EXPECT_NE(c.digits.find(static_cast<char>('0' + q.node(i).digit)), std::string::npos);
+    }
+  }
+  // Without candidates the open cells keep what the caller put there.
+  for (int i = 0; i < kCells; ++i) b.cell(i).digits = "9";
+  LoadBoardFromHolder(b, q, false);
+  for (int i = 0; i < kCells; ++i)
+    if (!q.node(i).isGiven) EXPECT_EQ(b.cell(i).digits, "9");
 }
