@@ -1,11 +1,193 @@
 #pragma once
-// The main window.
+// The main window: one game at a time on the board sd991, with the puzzle
+// holder, the clock, the level label, the marking paint, the move log and the
+// branch snapshot. Handlers are named after their component and event and
+// read like the behaviour they implement: model calls, then redraws.
 
 #include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "controls/ControlColors.h"
+#include "core/RandomSource.h"
+#include "core/TQJ.h"
+#include "core/Tfrm_sol.h"
+#include "core/Tfrmtk.h"
+#include "main/MarkingTable.h"
+#include "main/StepLog.h"
+#include "shell/LanguageTable.h"
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class TColorGrid;
+class TFrmdas;
+class TPICSD33;
+class TPicNode;
+class TTimeLabel;
+class Tmousepb;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
+  enum class Mode { None, All, OnlyOne };
+
   explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- game lifecycle ---
+  void NewGame(int level);
+  void btRestartClick();
+  void ClearBoard();
+  void ClearCheckHighlight();
+  void UpdateDigitCounts();
+  void LoadBoardFromHolder(bool withCandidates);
+  void TimeLabel1Timer();
+  QString LevelName(int level) const;
+
+  // --- input and display modes ---
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void SelectMode(Mode mode);
+  void rb_noneClick();
+  void disnote1Click();
+  void PressDigitButton(int d);
+  void SetDigitButtons(int d);
+  int SelectedDigit() const;
+  Mode CurrentMode() const;
+  void CellMouseDown(TPicNode* cell, Qt::MouseButton button);
+  void CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button);
+  void ppPopup(TPicNode* cell);
+  void CellMenuClick(QAction* item);
+  void RefreshCandidates();
+  void HighlightSelectedDigit();
+  void ShowStatusHint(const QString& text);
+  void ClearStatusHint();
+  void ProgressBar1MouseDown(int digit);
+
+  // --- marking ---
+  TColor NaturalCellColour(int row, int col) const;
+  void StoreMarking();
+  void ApplyMarkingColours(bool reset);
+  void ReapplyMarking();
+  void SpeedButton1Click();
+
+  // --- check, hint, solve ---
+  void btcheckClick();
+  void btShowhintClick();
+  void btsolveClick();
+
+  // --- move log ---
+  void LogCurrentBoard();
+  void btfirstClick();
+  void btbackClick();
+  void btnextClick();
+  void btlastClick();
+
+  // --- branches ---
+  void StartBranch();
+  void btAcceptClick();
+  void btRejectBranchClick();
+
+  // Model state, public for the handlers of other windows and for tests.
+  TQJ QJ1;
+  Tfrmtk bank;
+  Tfrm_sol solver;
+  Tfrmstep steps;
+  MarkingTable marking;
+  LanguageTable lst1;
+  std::string BranchBoard;
+  QString dataFolder;
+  // Draws of the bank and shuffle; the clock seeds it unless a test fixes it.
+  std::unique_ptr<RandomSource> random;
+
+  // Components (objectName = member name).
+  TPICSD33* sd991 = nullptr;
+  TTimeLabel* TimeLabel1 = nullptr;
+  QLabel* ndtxt = nullptr;
+  QLabel* WC_Label = nullptr;
+  QStatusBar* sb1 = nullptr;
+  QLabel* sb1Panel = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QWidget* Panel1 = nullptr;
+  QGroupBox* grpShowCandidates = nullptr;
+  QGroupBox* grpColorPanel = nullptr;
+  QRadioButton* rb_none = nullptr;
+  QRadioButton* rb_all = nullptr;
+  QRadioButton* rb_one = nullptr;
+  std::array<QToolButton*, 9> disnote{};
+  QCheckBox* cbautoupdate = nullptr;
+  QCheckBox* chkcolor = nullptr;
+  TColorGrid* colorgrid1 = nullptr;
+  QToolButton* bt_clearcolor = nullptr;
+  std::array<Tmousepb*, 9> ProgressBar{};
+  QMenu* pp = nullptr;
+  int ppTag = 0;
+  TFrmdas* Frmdas = nullptr;
+
+  QToolButton* btDisplayYourGameList = nullptr;
+  QToolButton* btsave = nullptr;
+  QToolButton* btprintableBoard = nullptr;
+  QToolButton* btimport = nullptr;
+  std::array<QToolButton*, 5> btCreate{};  // btCreateVeryEasy .. btCreateDiabolical
+  QToolButton* btRestart = nullptr;
+  QToolButton* btsolve = nullptr;
+  QToolButton* btcopy = nullptr;
+  QToolButton* btpaste = nullptr;
+  QToolButton* btcheck = nullptr;
+  QToolButton* btShowhint = nullptr;
+  QToolButton* btStartBranch = nullptr;
+  QToolButton* btAccept = nullptr;
+  QToolButton* btRejectBranch = nullptr;
+  QToolButton* btfirst = nullptr;
+  QToolButton* btback = nullptr;
+  QToolButton* btnext = nullptr;
+  QToolButton* btlast = nullptr;
+
+  QAction* mnExit = nullptr;
+  QAction* mnContinue = nullptr;
+  QAction* mnAutoCheckNewVersion = nullptr;
+  QAction* mnj1 = nullptr;
+  std::array<QAction*, 5> mnLevel{};  // mnVeryEasy .. mnDiabolical
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateTopToolBar();
+  void CreateBoardPanel();
+  void CreateCandidateGroup();
+  void CreateColorGroup();
+  void CreateDigitBars();
+  void CreateBottomToolBar();
+  void CreateStatusBar();
+  void WireBoard();
+  void WireHints();
+  QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* icon, const QString& hint);
+  void AddToolSeparator(QToolBar* bar, const char* name);
+  void RedrawInMode();
+  void SetStepButtons();
+  void ShowStep();
+  void GoToStep(void (Tfrmstep::*stepTo)());
+  void SetCellMenus(int digit);
+  void AnnounceSolved(const char* key, bool disableBranches);
+  void ShowDeveloperTools();
+  void FormClose();
+
+  TPicNode* menuCell_ = nullptr;
+  bool allowAllUp_ = false;
+  // Key events pass the application filter once per widget they propagate
+  // to; these tell a propagation step from a new key press.
+  const QEvent* lastKeyEvent_ = nullptr;
+  QObject* lastKeyReceiver_ = nullptr;
 };

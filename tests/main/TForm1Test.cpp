@@ -1,8 +1,232 @@
-#include <gtest/gtest.h>
+// The main window: start-up, dealing, restart, the clock and solving.
 
-#include "main/TForm1.h"
+#include <QDir>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 
-TEST(TForm1, TitleIsProductAndVersion) {
-  TForm1 form;
-  EXPECT_EQ(form.windowTitle().toStdString(), "Tessvar 4.8");
+#include "main/FormFixture.h"
+#include "main/StepLog.h"
+
+namespace {
+
+QRect Geometry(QWidget* w) {
+  auto* main = static_cast<QMainWindow*>(w->window());
+  return QRect(w->mapTo(main->centralWidget(), QPoint(0, 0)), w->size());
+}
+
+}  // namespace
+
+TEST_F(FormTest, StartUpState) {
+  EXPECT_EQ(form->windowTitle().toStdString(), "Tessvar 4.8");
+  EXPECT_EQ(form->centralWidget()->size(), QSize(596, 539));
+  EXPECT_FALSE(form->sd991->isEnabled());
+  for (int i = 0; i < kCells; ++i) {
+    EXPECT_EQ(board().cell(i).state, CellState::Given);
+    EXPECT_EQ(board().cell(i).digits, "");
+  }
+  for (QToolButton* b : {form->btStartBranch, form->btAccept, form->btRejectBranch, form->btfirst, form->btback,
+                         form->btnext, form->btlast})
+    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+  EXPECT_TRUE(form->rb_none->isChecked());
+  EXPECT_TRUE(form->cbautoupdate->isChecked());
+  EXPECT_FALSE(form->chkcolor->isChecked());
+  EXPECT_EQ(form->colorgrid1->ForegroundIndex(), 11);
+  EXPECT_FALSE(form->colorgrid1->BackgroundEnabled());
+  EXPECT_FALSE(form->TimeLabel1->timerenabled());
+  EXPECT_EQ(form->TimeLabel1->text(), "0:0:0");
+  EXPECT_TRUE(form->steps.memostep.empty());
+  EXPECT_FALSE(form->WC_Label->isVisible());
+  EXPECT_EQ(form->marking.at(5, 5, 3), kNoMarking);
+  // The data folder and its replay folder exist and are the current directory.
+  EXPECT_TRUE(QDir(form->dataFolder + "replay").exists());
+  EXPECT_EQ(QDir::current().absolutePath() + "/", form->dataFolder);
+  EXPECT_TRUE(form->dataFolder.endsWith("/tessvar/"));
+  // Built-in language applied.
+  EXPECT_EQ(form->rb_none->text().toStdString(), "普通");
+  EXPECT_EQ(HintOf(form->btsolve).toStdString(), "正解を見る");
+  EXPECT_EQ(form->menuBar()->actions().first()->text().toStdString(), "ファイル");
+}
+
+TEST_F(FormTest, LayoutMatchesTheDocumentedPlaces) {
+  EXPECT_EQ(Geometry(form->Panel1), QRect(6, 31, 469, 458));
+  EXPECT_EQ(Geometry(form->sd991), QRect(31, 51, 422, 422));
+  EXPECT_EQ(Geometry(form->grpShowCandidates), QRect(484, 31, 105, 181));
+  EXPECT_EQ(Geometry(form->grpColorPanel), QRect(482, 222, 108, 175));
+  EXPECT_EQ(form->colorgrid1->size(), QSize(96, 100));
+  for (int d = 1; d <= 9; ++d) {
+    EXPECT_EQ(form->disnote[static_cast<size_t>(d - 1)]->size(), QSize(25, 25));
+    EXPECT_EQ(Geometry(form->ProgressBar[static_cast<size_t>(d - 1)]), QRect(483 + 11 * (d - 1), 411, 11, 78));
+  }
+  EXPECT_EQ(Geometry(form->ProgressBar[8]).right(), 581);
+  EXPECT_EQ(Geometry(form->ToolBar1), QRect(0, 0, 596, 29));
+  EXPECT_EQ(Geometry(form->ToolBar2), QRect(0, 494, 596, 26));
+  EXPECT_EQ(Geometry(form->sb1), QRect(0, 520, 596, 19));
+  EXPECT_EQ(form->TimeLabel1->size(), QSize(77, 22));
+  EXPECT_EQ(form->ndtxt->size(), QSize(162, 22));
+  // The four menus, in order, with their items.
+  const auto menus = form->menuBar()->actions();
+  ASSERT_GE(menus.size(), 4);
+  QStringList names;
+  for (int k = 0; k < 4; ++k) names << menus[k]->menu()->objectName();
+  EXPECT_EQ(names, (QStringList{"mnFile", "mnNewGame", "mnTools", "mnHelp"}));
+  EXPECT_EQ(menus[1]->menu()->actions().size(), 7);
+}
+
+TEST_F(FormTest, NewGameDealsTheLevel) {
+  Deal(SparseLine());
+  EXPECT_TRUE(form->sd991->isEnabled());
+  EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_veryeasy"));
+  EXPECT_EQ(form->sd991->nd(), 0);
+  EXPECT_EQ(cell(1, 9).state, CellState::Given);
+  EXPECT_EQ(cell(1, 9).digits, "3");
+  EXPECT_EQ(cell(1, 1).state, CellState::Open);
+  EXPECT_EQ(cell(1, 1).digits, board().FreeDigits(1, 1));
+  EXPECT_TRUE(form->rb_none->isChecked());
+  EXPECT_EQ(form->SelectedDigit(), 1);
+  EXPECT_EQ(form->steps.memostep, std::vector<std::string>{BoardToStep(board())});
+  EXPECT_TRUE(form->TimeLabel1->timerenabled());
+  EXPECT_EQ(form->TimeLabel1->MS(), 0);
+  EXPECT_TRUE(form->btStartBranch->isEnabled());
+  // Candidates are not shown in mode None.
+  EXPECT_FALSE(node(1, 1)->panelShown(1));
+  EXPECT_EQ(node(1, 9)->caption(), "3");
+  // Each level has its command and label.
+  for (int level = 0; level < 5; ++level) {
+    form->btCreate[static_cast<size_t>(level)]->click();
+    EXPECT_EQ(form->sd991->nd(), level);
+    form->mnLevel[static_cast<size_t>(level)]->trigger();
+    EXPECT_EQ(form->sd991->nd(), level);
+  }
+  EXPECT_EQ(form->ndtxt->text().toStdString(), "レベル：最高級");
+  EXPECT_TRUE(dialogs.shown.isEmpty());  // no question is asked
+}
+
+TEST_F(FormTest, NewGameOverAHalfPlayedOneResetsEverything) {
+  Deal(LineWithBlanks({0, 1, 2, 40, 80}));
+  SelectDigit(4);
+  LeftClick(1, 1);                     // a placed 4
+  form->chkcolor->setChecked(true);
+  LeftClick(5, 5);                     // paint
+  form->chkcolor->setChecked(false);
+  form->TimeLabel1->setMS(5000);
+  ASSERT_GT(LogSize(), 1u);
+  ASSERT_NE(form->marking.at(5, 5, 0), kNoMarking);
+
+  form->btCreate[1]->click();
+  EXPECT_EQ(LogSize(), 1u);
+  EXPECT_EQ(form->marking.at(5, 5, 0), kNoMarking);
+  EXPECT_EQ(node(5, 5)->color(), form->NaturalCellColour(5, 5));
+  EXPECT_EQ(form->TimeLabel1->MS(), 0);
+  EXPECT_EQ(cell(1, 1).state, CellState::Open);
+  EXPECT_FALSE(form->WC_Label->isVisible());
+  EXPECT_FALSE(form->btback->isEnabled());
+}
+
+TEST_F(FormTest, RestartAskedYesAndNo) {
+  Deal(SparseLine());
+  SelectDigit(3);
+  LeftClick(1, 1);
+  LeftClick(1, 2);  // two 3s in row 1 with the clue 3: a conflict
+  ASSERT_TRUE(board().HasConflict());
+  form->TimeLabel1->setMS(7000);
+  const std::string before = BoardToStep(board());
+  const size_t lines = LogSize();
+
+  dialogs.answers = {false};
+  form->btRestart->click();
+  EXPECT_EQ(dialogs.shown.last(), "confirm:" + Text("msg_restart"));
+  EXPECT_EQ(BoardToStep(board()), before);
+  EXPECT_EQ(LogSize(), lines);
+  EXPECT_EQ(form->TimeLabel1->MS(), 7000);
+
+  form->StartBranch();
+  dialogs.answers = {true};
+  form->btRestart->click();
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board().cell(i);
+    if (c.state == CellState::Given) continue;
+    EXPECT_EQ(c.state, CellState::Open);
+    EXPECT_EQ(c.digits, board().FreeDigits(c.row, c.col));  // from the clues only
+  }
+  EXPECT_FALSE(board().HasConflict());
+  EXPECT_EQ(LogSize(), 1u);
+  EXPECT_EQ(form->TimeLabel1->MS(), 0);
+  EXPECT_TRUE(form->TimeLabel1->timerenabled());
+  EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_veryeasy"));
+  // The branch stays open across a restart.
+  EXPECT_TRUE(form->btAccept->isEnabled());
+  EXPECT_TRUE(form->btRejectBranch->isEnabled());
+}
+
+TEST_F(FormTest, ClockCountsTicksTimesTheInterval) {
+  Deal(SparseLine());
+  for (int k = 0; k < 600; ++k) form->TimeLabel1Timer();
+  EXPECT_EQ(form->TimeLabel1->text(), "0:1:0");
+  for (int k = 600; k < 36000; ++k) form->TimeLabel1Timer();
+  EXPECT_EQ(form->TimeLabel1->text(), "1:0:0");
+}
+
+TEST_F(FormTest, SolvingByCellClickAnnouncesAndStopsTheClock) {
+  Deal(LineWithBlanks({0}));
+  form->StartBranch();
+  SelectDigit(4);
+  LeftClick(1, 1);
+  EXPECT_TRUE(form->WC_Label->isVisible());
+  EXPECT_EQ(dialogs.shown.last(), "info:" + Text("msg_Puzzlesolved"));
+  EXPECT_EQ(Text("msg_Puzzlesolved").toStdString(), "パズルは解きました。おめでとう！");
+  EXPECT_FALSE(form->TimeLabel1->timerenabled());
+  for (QToolButton* b : {form->btStartBranch, form->btAccept, form->btRejectBranch}) EXPECT_FALSE(b->isEnabled());
+  // Stepping back keeps the marker and the stopped clock.
+  form->btback->click();
+  EXPECT_TRUE(form->WC_Label->isVisible());
+  EXPECT_FALSE(form->TimeLabel1->timerenabled());
+}
+
+TEST_F(FormTest, SolvingByCandidateAnnouncesOnceAndAgainOnTheNextClick) {
+  Deal(LineWithBlanks({0, 1}));
+  Key(Qt::Key_F2);
+  ClickCandidate(1, 1, 4, Qt::LeftButton);
+  EXPECT_FALSE(form->WC_Label->isVisible());
+  ClickCandidate(1, 2, 2, Qt::LeftButton);
+  EXPECT_TRUE(form->WC_Label->isVisible());
+  EXPECT_EQ(dialogs.shown.count("info:" + Text("msg_puzzle_solved")), 1);
+  EXPECT_FALSE(form->TimeLabel1->timerenabled());
+  EXPECT_TRUE(form->btStartBranch->isEnabled());  // a candidate click keeps the branch buttons
+  // A click on a clue in mode None announces it again.
+  Key(Qt::Key_F1);
+  LeftClick(5, 5);
+  EXPECT_EQ(dialogs.shown.last(), "info:" + Text("msg_Puzzlesolved"));
+}
+
+TEST_F(FormTest, AFullGridThatBreaksNoRuleIsSolvedEvenIfItDiffersFromTheSolution) {
+  // Rows 1 and 2 of columns 1..3 swapped against the holder's solution.
+  std::string other = kSolution;
+  for (int c = 0; c < 3; ++c) std::swap(other[static_cast<size_t>(c)], other[static_cast<size_t>(9 + c)]);
+  Deal(LineWithBlanks({0}));
+  form->QJ1.SetSolution(other);  // the holder now disagrees with what will be placed
+  SelectDigit(4);
+  LeftClick(1, 1);
+  EXPECT_TRUE(form->WC_Label->isVisible());
+}
+
+TEST_F(FormTest, DigitBarsCountPlacedAndGivenDigits) {
+  Deal(LineWithBlanks({0, 9, 18, 27}));  // column 1: 4, 3, 8, 2 open
+  EXPECT_EQ(form->ProgressBar[3]->value(), 8);
+  EXPECT_EQ(form->ProgressBar[6]->value(), 9);
+  EXPECT_EQ(form->ProgressBar[6]->BarColor(), MakeTColor(255, 0, 0));
+  EXPECT_EQ(form->ProgressBar[3]->BarColor(), MakeTColor(0, 0, 255));
+  SelectDigit(7);
+  LeftClick(1, 1);  // a tenth 7 leaves the bar at 9
+  EXPECT_EQ(form->ProgressBar[6]->value(), 9);
+  // Clicking bar 6 selects digit 6 like the key.
+  emit form->ProgressBar[5]->OnMouseDown(Qt::LeftButton);
+  EXPECT_EQ(form->SelectedDigit(), 6);
+  EXPECT_TRUE(form->disnote[5]->isChecked());
+  // The border follows the mouse.
+  emit form->ProgressBar[2]->OnMouseEnter();
+  EXPECT_EQ(form->ProgressBar[2]->BorderWidth(), 0);
+  emit form->ProgressBar[2]->OnMouseLeave();
+  EXPECT_EQ(form->ProgressBar[2]->BorderWidth(), 1);
 }

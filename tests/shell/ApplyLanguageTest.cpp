@@ -88,7 +88,7 @@ TEST(ApplyLanguageTest, TheBuiltInTableOnAWindow) {
   EXPECT_EQ(w.rb_none->text(), "普通");
   EXPECT_EQ(HintOf(w.btsolve), "正解を見る");
   EXPECT_EQ(w.btsolve->text(), "正解");
-  EXPECT_EQ(w.bt_clearcolor->text(), "マーキングをクリア");
+  EXPECT_EQ(w.bt_clearcolor->text(), "マーキング消去");
   EXPECT_EQ(HintOf(w.disnote1), "数字1を選択（キー 1）");
   EXPECT_EQ(w.mnj1->text(), "Tessvar ホームページ");
   EXPECT_TRUE(w.mnj1->isVisible());

@@ -1,0 +1,82 @@
+#pragma once
+// A main window with a known puzzle bank and no shuffling, its dialogs
+// answered by a script.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+
+#include "controls/TColorGrid.h"
+#include "controls/TPICSD33.h"
+#include "controls/TTimeLabel.h"
+#include "controls/Tmousepb.h"
+#include "main/TForm1.h"
+#include "shell/ApplyLanguage.h"
+#include "support/ScriptedDialogs.h"
+
+// Every draw 0: the 200 shuffle passes swap columns 1 and 2 back and forth,
+// so a dealt line reaches the board unchanged.
+class ZeroRandom : public RandomSource {
+ public:
+  void Reseed() override {}
+  int Random(int) override { return 0; }
+};
+
+inline const std::string kSolution =
+    "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
+
+// The solution as a bank line with the listed 0-based cells open.
+inline std::string LineWithBlanks(const std::vector<int>& open) {
+  std::string line = kSolution;
+  for (int i : open) line[static_cast<size_t>(i)] = static_cast<char>('A' + (kSolution[static_cast<size_t>(i)] - '1'));
+  return line;
+}
+
+// The bench puzzle: 17 clues.
+inline std::string SparseLine() {
+  const std::string puzzle = "********3**72*******9****5**3**********1***2**68***7******63********8***1*5****9*";
+  std::vector<int> open;
+  for (int i = 0; i < 81; ++i)
+    if (puzzle[static_cast<size_t>(i)] == '*') open.push_back(i);
+  return LineWithBlanks(open);
+}
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm1>();
+    form->random = std::make_unique<ZeroRandom>();
+    form->show();
+  }
+
+  // Deals a puzzle as the Very Easy command does, from a one-puzzle bank.
+  void Deal(const std::string& line) {
+    form->bank = Tfrmtk({{line, line}, {line, line}, {line, line}, {line, line}, {line, line}});
+    form->NewGame(0);
+  }
+
+  Board& board() { return form->sd991->model(); }
+  Cell& cell(int row, int col) { return board().at(row, col); }
+  TPicNode* node(int row, int col) { return form->sd991->node(row, col); }
+  void Put(int row, int col, CellState s, const std::string& digits) {
+    cell(row, col).state = s;
+    cell(row, col).digits = digits;
+  }
+  void LeftClick(int row, int col) { QTest::mousePress(node(row, col), Qt::LeftButton); }
+  void RightClick(int row, int col) { form->CellMouseDown(node(row, col), Qt::RightButton); }
+  void ClickCandidate(int row, int col, int d, Qt::MouseButton b) { form->CandidateMouseDown(node(row, col), d, b); }
+  void SelectDigit(int d) { form->FormKeyDown(Qt::Key_0 + d, Qt::NoModifier); }
+  void Key(int key) { QTest::keyClick(form.get(), static_cast<Qt::Key>(key)); }
+  size_t LogSize() const { return form->steps.memostep.size(); }
+  QString Text(const char* key) const { return QString::fromStdString(form->lst1.LookupText(key)); }
+  bool Enabled(QToolButton* b) const { return b->isEnabled(); }
+
+  ScriptedDialogs dialogs;
+  std::unique_ptr<TForm1> form;
+};
