@@ -29,6 +29,7 @@ FrmSol::FrmSol(Tfrm_sol& engine, QWidget* parent) : QWidget(parent, Qt::Window),
   so->setFixedSize(400, 400);
   Edit1 = new QLineEdit(QString::fromStdString(engine_.Edit1), this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setCursorPosition(0);
   auto button = [this](const char* name, const char* caption) {
     auto* b = new QPushButton(QString::fromUtf8(caption), this);
     b->setObjectName(QString::fromLatin1(name));

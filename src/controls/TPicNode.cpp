@@ -118,7 +118,9 @@ void TPicNode::flushRepaint() {
 
 void TPicNode::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  paintPanel(p, QPoint(0, 0));
-  for (Tmousepanel* c : panels_)
-    if (c->shown()) c->paintPanel(p, c->pos());
+  PaintState state;
+  paintPanel(p, QPoint(0, 0), state);
+  for (int d = 1; d <= 9; ++d)
+    if (Tmousepanel* c = panel(d); c->shown())
+      c->paintPanel(p, QPoint(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3]), state);
 }

@@ -105,7 +105,10 @@ void TSD33::cellEdited(TSD33Node* c, const QString& text) {
 void TSD33::ShowModel() {
   for (TSD33Node* c : cells_) {
     const QString t = QString::fromStdString(model_->at(c->row(), c->col()).text);
-    if (c->text() != t) c->setText(t);
+    if (c->text() != t) {
+      c->setText(t);
+      c->setCursorPosition(0);  // a long text shows its start, not its end
+    }
   }
   MarkConflicts();
 }

@@ -1,5 +1,6 @@
 #include "controls/Tmousepanel.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,6 +9,17 @@ namespace {
 constexpr TColor kBevelHighlight = kClWhite;
 constexpr TColor kBevelShadow = 0x808080;
 constexpr TColor kHoverPen = 255;  // red
+
+// The panels of a board share a handful of fonts (the board's font in three
+// sizes); handing out one QFont per size lets a painter see that the font of
+// the next panel is the one it already has.
+QFont SharedFont(const QFont& base, int points) {
+  static QHash<QString, QFont> fonts;
+  const QString key = base.key() + QLatin1Char('/') + QString::number(points);
+  auto it = fonts.constFind(key);
+  if (it == fonts.constEnd()) it = fonts.insert(key, WithPointSize(base, points));
+  return *it;
+}
 
 }  // namespace
 
@@ -46,6 +58,7 @@ void Tmousepanel::setIsBig(bool on) {
 void Tmousepanel::setCaption(const QString& text) {
   if (caption_ == text) return;
   caption_ = text;
+  captionVisible_ = !text.isEmpty() && text != QLatin1String(" ");
   textDirty_ = true;
   requestRepaint();
 }
@@ -98,7 +111,7 @@ QRect Tmousepanel::hoverFrame() const {
 }
 
 void Tmousepanel::refreshFont() {
-  paintFont_ = WithPointSize(font(), fontSize_);
+  paintFont_ = SharedFont(font(), fontSize_);
   textDirty_ = true;
   if (captionVisible()) requestRepaint();
 }
@@ -108,7 +121,7 @@ void Tmousepanel::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-void Tmousepanel::paintPanel(QPainter& p, QPoint origin) {
+void Tmousepanel::paintPanel(QPainter& p, QPoint origin, PaintState& state) {
   const int w = width(), h = height();
   const QRect r(origin, size());
   p.fillRect(r, ToQColor(color_));
@@ -117,6 +130,7 @@ void Tmousepanel::paintPanel(QPainter& p, QPoint origin) {
     p.drawLine(r.left(), r.top(), r.left() + w - 2, r.top());
     p.drawLine(r.left(), r.top(), r.left(), r.top() + h - 2);
     p.setPen(ToQColor(kBevelShadow));
+    state.pen = kBevelShadow;
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
   }
@@ -125,17 +139,25 @@ void Tmousepanel::paintPanel(QPainter& p, QPoint origin) {
     if (textDirty_) {
       text_.setText(caption_);
       text_.prepare(QTransform(), paintFont_);
+      textSize_ = text_.size();
       textDirty_ = false;
     }
-    const QSizeF ts = text_.size();
-    p.setFont(paintFont_);
-    p.setPen(ToQColor(fontColor_));
+    const QSizeF ts = textSize_;
+    if (!state.font || !state.font->isCopyOf(paintFont_)) {
+      p.setFont(paintFont_);
+      state.font = &paintFont_;
+    }
+    if (state.pen != fontColor_) {
+      p.setPen(ToQColor(fontColor_));
+      state.pen = fontColor_;
+    }
     p.drawStaticText(QPointF(r.left() + (w - ts.width()) / 2, r.top() + (h - ts.height()) / 2), text_);
   }
   if (isEnter_) {
     // One-pixel lines on the pixel rows and columns of the frame.
     const QRect f = hoverFrame().translated(origin);
     p.setPen(ToQColor(kHoverPen));
+    state.pen = kHoverPen;
     p.drawLine(f.topLeft(), f.topRight());
     p.drawLine(f.topLeft(), f.bottomLeft());
     p.drawLine(f.topRight(), f.bottomRight());
@@ -146,7 +168,8 @@ void Tmousepanel::paintPanel(QPainter& p, QPoint origin) {
 void Tmousepanel::paintEvent(QPaintEvent*) {
   if (paintedByOwner_) return;
   QPainter p(this);
-  paintPanel(p, QPoint(0, 0));
+  PaintState state;
+  paintPanel(p, QPoint(0, 0), state);
 }
 
 void Tmousepanel::mousePressEvent(QMouseEvent* event) {

@@ -64,8 +64,14 @@ class Tmousepanel : public QWidget {
   // the frame line).
   QRect hoverFrame() const;
 
-  // Draws the panel with its top-left corner at origin.
-  void paintPanel(QPainter& p, QPoint origin);
+  // Draws the panel with its top-left corner at origin. An owner that draws
+  // several panels passes the same PaintState to each, so that the font and
+  // pen are only set when they change.
+  struct PaintState {
+    const QFont* font = nullptr;
+    TColor pen = 0xFFFFFFFF;
+  };
+  void paintPanel(QPainter& p, QPoint origin, PaintState& state);
 
  signals:
   void mouseDown(Qt::MouseButton button);
@@ -85,12 +91,14 @@ class Tmousepanel : public QWidget {
 
  private:
   void refreshFont();
-  bool captionVisible() const { return !caption_.isEmpty() && caption_ != QLatin1String(" "); }
+  bool captionVisible() const { return captionVisible_; }
 
   QString caption_ = QStringLiteral(" ");
   QFont paintFont_;
   QStaticText text_;
+  QSizeF textSize_;
   bool textDirty_ = true;
+  bool captionVisible_ = false;
   TColor color_ = kClWhite;
   TColor fontColor_ = kClBlack;
   int fontSize_ = 0;
