@@ -1,5 +1,7 @@
 #include "controls/TTimeLabel.h"
 
+#include <QPainter>
+
 #include "controls/ControlColors.h"
 
 TTimeLabel::TTimeLabel(QWidget* parent) : QLabel(parent) {
@@ -34,4 +36,12 @@ void TTimeLabel::setMS(int ms) {
 QString TTimeLabel::Caption(int ms) {
   const int s = ms / 1000;
   return QStringLiteral("%1:%2:%3").arg(s / 3600).arg((s % 3600) / 60).arg(s % 60);
+}
+
+void TTimeLabel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().color(QPalette::Window));
+  p.setPen(palette().color(QPalette::WindowText));
+  p.setFont(font());
+  p.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }

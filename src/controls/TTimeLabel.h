@@ -31,6 +31,11 @@ class TTimeLabel : public QLabel {
  signals:
   void OnTimer();
 
+ protected:
+  // Painted here rather than by the style: inside a tool bar the style draws
+  // a label in the bar's colours, and the clock must stay lime on black.
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   QTimer timer_;
   int ms_ = 0;

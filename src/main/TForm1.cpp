@@ -240,7 +240,8 @@ void TForm1::CreateTopToolBar() {
   TimeLabel1 = new TTimeLabel(ToolBar1);
   TimeLabel1->setObjectName("TimeLabel1");
   TimeLabel1->setFixedSize(77, 22);
-  QFont clockFont("MS Sans Serif");
+  QFont clockFont = TimeLabel1->font();
+  clockFont.setFamily("MS Sans Serif");
   clockFont.setBold(true);
   TimeLabel1->setFont(clockFont);
   TimeLabel1->settimeinterval(100);

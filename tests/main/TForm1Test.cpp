@@ -162,6 +162,13 @@ TEST_F(FormTest, RestartAskedYesAndNo) {
 
 TEST_F(FormTest, ClockCountsTicksTimesTheInterval) {
   Deal(SparseLine());
+  // Lime on black, also inside the tool bar.
+  const QImage shown = form->TimeLabel1->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(1, 1), QColor(0, 0, 0));
+  bool lime = false;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) lime = lime || shown.pixelColor(x, y) == QColor(0, 255, 0);
+  EXPECT_TRUE(lime);
   for (int k = 0; k < 600; ++k) form->TimeLabel1Timer();
   EXPECT_EQ(form->TimeLabel1->text(), "0:1:0");
   for (int k = 600; k < 36000; ++k) form->TimeLabel1Timer();
