@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tessvar");
   QApplication::setApplicationDisplayName(QStringLiteral("Tessvar") + QStringLiteral(" 4.8"));
   TForm1 form;
+  form.CreateOtherWindows();
   form.show();
   return QApplication::exec();
 }

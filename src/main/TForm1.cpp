@@ -127,6 +127,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), random(std::make_unique<C
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
+void TForm1::CreateOtherWindows() {
+  if (!Frmdas) Frmdas = new TFrmdas(lst1, this);  // the Multiple Solutions Viewer
+}
+
 void TForm1::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");

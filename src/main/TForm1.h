@@ -43,6 +43,10 @@ class TForm1 : public QMainWindow {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // The other windows, created once at start-up after this one, in the
+  // program's fixed order; each takes its texts from the table active then.
+  void CreateOtherWindows();
+
   // --- game lifecycle ---
   void NewGame(int level);
   void btRestartClick();

@@ -62,7 +62,7 @@ void TForm1::btsolveClick() {
   if (r.result == 0) return fill(r.first);
   if (r.result == 1) return AppDialogs().Information(this, TextOf(lst1, "msg_nosolve"));
   AppDialogs().Information(this, TextOf(lst1, "msg_twosolve"));
-  if (!Frmdas) Frmdas = new TFrmdas(lst1, this);
+  CreateOtherWindows();
   Frmdas->ShowSolutions(r.first, r.other);
   AppDialogs().ShowModal(Frmdas);
 }

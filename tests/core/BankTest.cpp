@@ -6,22 +6,10 @@
 #include "core/TQJ.h"
 #include "core/Tfrm_sol.h"
 #include "core/Tfrmtk.h"
+#include "support/ScriptedRandom.h"
 
 namespace {
 
-class FixedRandom : public RandomSource {
- public:
-  explicit FixedRandom(std::deque<int> v) : values(std::move(v)) {}
-  void Reseed() override { ++reseeds; }
-  int Random(int n) override {
-    if (values.empty()) return 0;
-    const int v = values.front() % n;
-    values.pop_front();
-    return v;
-  }
-  std::deque<int> values;
-  int reseeds = 0;
-};
 
 const std::string kA = "4" + std::string(80, 'B');
 
@@ -41,7 +29,7 @@ Tfrmtk ThreeLines() {
 TEST(Bank, LastLineIsNeverPicked) {
   const Tfrmtk bank = ThreeLines();
   for (int draw = 0; draw < 3; ++draw) {
-    FixedRandom r({draw});
+    ScriptedRandom r({draw});
     const int line = bank.PickLineNumber(0, r);
     EXPECT_EQ(line, draw == 2 ? 2 : draw + 1);  // draw 2 would be line 3, the last
   }
@@ -49,7 +37,7 @@ TEST(Bank, LastLineIsNeverPicked) {
 
 TEST(Bank, PickReseedsTwiceAndLoadsTheLine) {
   const Tfrmtk bank = ThreeLines();
-  FixedRandom r({1});  // line 2, then 200 shuffle passes of zero draws
+  ScriptedRandom r({1});  // line 2, then 200 shuffle passes of zero draws
   TQJ q;
   ASSERT_TRUE(PickBankPuzzle(bank, 0, q, r));
   EXPECT_EQ(r.reseeds, 2);

@@ -7,29 +7,10 @@
 #include "core/HolderToBoard.h"
 #include "core/RandomSource.h"
 #include "core/TQJ.h"
+#include "support/ScriptedRandom.h"
 
 namespace {
 
-// Plays back scripted draws and counts reseeds and draws.
-class ScriptedRandom : public RandomSource {
- public:
-  explicit ScriptedRandom(std::deque<int> values) : values_(std::move(values)) {}
-  void Reseed() override { ++reseeds; }
-  int Random(int n) override {
-    ++draws;
-    if (values_.empty()) return 0;
-    const int v = values_.front();
-    values_.pop_front();
-    EXPECT_GE(v, 0);
-    EXPECT_LT(v, n);
-    return v;
-  }
-  int reseeds = 0;
-  int draws = 0;
-
- private:
-  std::deque<int> values_;
-};
 
 const std::string kSolution = "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
 
@@ -111,7 +92,7 @@ TEST(Holder, LoadBankLineKeepsPuzzleAndSolution) {
 TEST(Holder, ShuffleDrawOrderAndTransformations) {
   TQJ q;
   {
-    ScriptedRandom none({});
+    ScriptedRandom none;
     q.LoadBankLine(BankLine(), none);  // all draws 0: 200 swaps of columns 1 and 2
     EXPECT_EQ(none.draws, 600);
     EXPECT_EQ(none.reseeds, 1);
@@ -142,7 +123,7 @@ TEST(Holder, ShuffleDrawOrderAndTransformations) {
   EXPECT_EQ(q.node(4, 7).row, 4);
   EXPECT_EQ(q.node(4, 7).col, 7);
 
-  ScriptedRandom zero({});
+  ScriptedRandom zero;
   const std::string still = q.GetSolution();
   q.Shuffle(0, zero);
   EXPECT_EQ(zero.reseeds, 1);

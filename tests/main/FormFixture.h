@@ -19,14 +19,10 @@
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedRandom.h"
 
-// Every draw 0: the 200 shuffle passes swap columns 1 and 2 back and forth,
-// so a dealt line reaches the board unchanged.
-class ZeroRandom : public RandomSource {
- public:
-  void Reseed() override {}
-  int Random(int) override { return 0; }
-};
+// With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
+// forth, so a dealt line reaches the board unchanged.
 
 inline const std::string kSolution =
     "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
@@ -51,7 +47,8 @@ class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = std::make_unique<TForm1>();
-    form->random = std::make_unique<ZeroRandom>();
+    form->CreateOtherWindows();
+    form->random = std::make_unique<ScriptedRandom>();
     form->show();
   }
 
