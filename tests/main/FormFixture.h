@@ -21,9 +21,6 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 
-// With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
-// forth, so a dealt line reaches the board unchanged.
-
 inline const std::string kSolution =
     "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
 
@@ -48,6 +45,8 @@ class FormTest : public ::testing::Test {
   void SetUp() override {
     form = std::make_unique<TForm1>();
     form->CreateOtherWindows();
+    // With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
+    // forth, so a dealt line reaches the board unchanged.
     form->random = std::make_unique<ScriptedRandom>();
     form->show();
   }
