@@ -12,7 +12,6 @@
 
 #include "controls/TColorGrid.h"
 #include "controls/TPICSD33.h"
-#include "controls/TTimeLabel.h"
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/JapaneseFont.h"
@@ -38,6 +37,14 @@ bool BoardIsFull(const Board& b) {
   for (int i = 0; i < kCells; ++i)
     if (b.cell(i).digits.empty()) return false;
   return true;
+}
+
+// Unless the board is full, every open cell without candidates gets its
+// free digits.
+void FillEmptyCandidates(Board& b) {
+  if (BoardIsFull(b)) return;
+  for (int i = 0; i < kCells; ++i)
+    if (b.cell(i).isOpen() && b.cell(i).digits.empty()) b.cell(i).digits = b.FreeDigits(b.cell(i).row, b.cell(i).col);
 }
 
 }  // namespace
@@ -140,10 +147,7 @@ void TForm1::disnote1Click() {
   switch (CurrentMode()) {
     case Mode::None: sd991->ShowValuesOnly(); break;
     case Mode::OnlyOne:
-      if (!BoardIsFull(b))
-        for (int i = 0; i < kCells; ++i)
-          if (b.cell(i).isOpen() && b.cell(i).digits.empty())
-            b.cell(i).digits = b.FreeDigits(b.cell(i).row, b.cell(i).col);
+      FillEmptyCandidates(b);
       SetCellMenus(SelectedDigit());
       sd991->ShowCandidatesWith(SelectedDigit());
       break;
@@ -154,9 +158,7 @@ void TForm1::disnote1Click() {
 
 void TForm1::RefreshCandidates() {
   Board& b = sd991->model();
-  if (!BoardIsFull(b))
-    for (int i = 0; i < kCells; ++i)
-      if (b.cell(i).isOpen() && b.cell(i).digits.empty()) b.cell(i).digits = b.FreeDigits(b.cell(i).row, b.cell(i).col);
+  FillEmptyCandidates(b);
   if (cbautoupdate->isChecked())
     for (int i = 0; i < kCells; ++i)
       if (b.cell(i).isOpen()) b.cell(i).digits = b.PruneCandidates(b.cell(i).row, b.cell(i).col);
