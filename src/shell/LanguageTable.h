@@ -39,13 +39,6 @@ class LanguageTable {
 // nothing set) when the line has no '='.
 bool SplitTableLine(std::string_view line, std::string_view& key, std::string_view& value);
 
-// Bytes of a text file → UTF-8, honouring a UTF-8 or UTF-16 byte-order mark.
-// Unpaired UTF-16 surrogates become U+FFFD; an odd trailing byte is dropped.
-std::string DecodeTextBytes(std::string_view bytes);
-
-// Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
-std::vector<std::string> SplitTextLines(std::string_view text);
-
 // Removes leading and trailing blanks and control characters (everything up
 // to U+0020), the way captions are trimmed; other Unicode spaces stay.
 std::string TrimBlanks(std::string_view text);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/TextFile.h"
 #include "shell/LanguageTable.h"
 
 namespace {

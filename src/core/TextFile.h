@@ -1,0 +1,26 @@
+#pragma once
+// Text files as every reader and writer of the program sees them: bytes are
+// decoded once (a byte-order mark decides, UTF-8 otherwise), lines end at
+// CR LF, LF or a lone CR, and written files end every line with CR LF.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Bytes of a text file → UTF-8, honouring a UTF-8 or UTF-16 byte-order mark.
+// Unpaired UTF-16 surrogates become U+FFFD; an odd trailing byte is dropped.
+// Without a mark the bytes are taken as UTF-8 as they stand; this never fails.
+std::string DecodeTextBytes(std::string_view bytes);
+
+// Replaces every byte sequence that is not well-formed UTF-8 by U+FFFD, for
+// readers that count characters.
+std::string SanitizeUtf8(std::string_view text);
+
+// Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
+std::vector<std::string> SplitTextLines(std::string_view text);
+
+// The file form: every line followed by CR LF, no byte-order mark.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
