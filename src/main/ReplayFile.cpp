@@ -1,0 +1,88 @@
+#include "main/ReplayFile.h"
+
+#include <array>
+
+#include "core/Board.h"
+#include "core/TQJ.h"
+#include "core/TextFile.h"
+#include "main/StepLog.h"
+
+namespace {
+
+bool IsSolutionText(const std::string& text) {
+  if (text.size() != static_cast<std::size_t>(kCells)) return false;
+  for (char ch : text)
+    if (ch < '1' || ch > '9') return false;
+  return true;
+}
+
+ReplayParseResult Bad(int line, std::string reason) {
+  ReplayParseResult r;
+  r.badLine = line;
+  r.reason = std::move(reason);
+  return r;
+}
+
+}  // namespace
+
+std::string ReplayText(const ReplayData& data) {
+  std::vector<std::string> lines;
+  lines.reserve(data.log.size() + 2);
+  lines.push_back(std::to_string(data.level) + " " + data.givens);
+  lines.push_back(data.solution);
+  lines.insert(lines.end(), data.log.begin(), data.log.end());
+  return JoinLinesCrLf(lines);
+}
+
+bool CellDigitsValid(const Cell& cell) {
+  const std::string& d = cell.digits;
+  if (cell.state != CellState::Open) return d.size() == 1 && d[0] >= '1' && d[0] <= '9';
+  std::array<bool, 10> seen{};
+  for (char ch : d) {
+    if (ch < '1' || ch > '9') return false;
+    bool& s = seen[static_cast<std::size_t>(ch - '0')];
+    if (s) return false;
+    s = true;
+  }
+  return true;
+}
+
+bool BoardDigitsValid(const Board& board) {
+  for (int i = 0; i < kCells; ++i)
+    if (!CellDigitsValid(board.cell(i))) return false;
+  return true;
+}
+
+ReplayParseResult ParseReplay(std::string_view bytes) {
+  const std::vector<std::string> lines = SplitTextLines(DecodeTextBytes(bytes));
+  if (lines.empty() || lines[0].empty() || lines[0][0] < '0' || lines[0][0] > '5')
+    return Bad(1, "line 1 does not start with a level digit 0-5");
+  if (lines.size() < 3) return Bad(static_cast<int>(lines.size()) + 1, "no move log");
+
+  // Every log line must decode; the last one also supplies the clues when
+  // line 1 carries none that the holder could take.
+  Board scratch;
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    const int lineNo = static_cast<int>(i) + 1;
+    if (!StepToBoard(scratch, lines[i])) return Bad(lineNo, "step line does not decode");
+    if (!BoardDigitsValid(scratch)) return Bad(lineNo, "step line holds impossible cell digits");
+  }
+
+  ReplayParseResult r;
+  r.ok = true;
+  r.data.level = lines[0][0] - '0';
+  const std::string clues = TrimControl(lines[0].size() > 2 ? lines[0].substr(2) : std::string());
+  r.data.givens = clues.size() == static_cast<std::size_t>(kCells) ? clues : scratch.GetGivens();
+  const std::string solution = TrimControl(lines[1]);
+  if (IsSolutionText(solution)) r.data.solution = solution;
+  r.data.log.assign(lines.begin() + 2, lines.end());
+  return r;
+}
+
+std::string LevelCaptionKey(int nd) {
+  static const std::array<const char*, 6> keys = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle",
+                                                  "msg_ndtxt_moderate", "msg_ndtxt_tough",
+                                                  "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
+  if (nd < 0 || nd > 5) return {};
+  return keys[static_cast<std::size_t>(nd)];
+}
