@@ -1,0 +1,203 @@
+#include "storage/GamesStore.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/Board.h"
+#include "core/TQJ.h"
+#include "core/TextFile.h"
+#include "main/ReplayFile.h"
+#include "main/StepLog.h"
+
+namespace {
+
+constexpr std::size_t kRecordLines = 13;
+constexpr std::size_t kFieldWidth = 10;
+constexpr std::string_view kNamePrefix = "Name=";
+
+bool IsNameLine(const std::string& line) { return line.starts_with(kNamePrefix); }
+
+std::string_view NameOf(const std::string& line) { return std::string_view(line).substr(kNamePrefix.size()); }
+
+std::size_t LeadingBlanks(const std::string& line) {
+  std::size_t i = 0;
+  while (i < line.size() && line[i] == ' ') ++i;
+  return i;
+}
+
+// Level digit of a level line (leading blanks skipped), -1 when there is none.
+int LevelDigit(const std::string& line) {
+  const std::size_t i = LeadingBlanks(line);
+  if (i >= line.size() || line[i] < '0' || line[i] > '9') return -1;
+  return line[i] - '0';
+}
+
+// Parses the 13 lines of a record starting at lines[first]; false when any of
+// them is malformed. game may be null when only the check is wanted.
+bool ParseRecord(const std::vector<std::string>& lines, std::size_t first, StoredGame* game) {
+  const std::string& levelLine = lines[first + 1];
+  const int level = LevelDigit(levelLine);
+  if (level < 0 || level > 5) return false;
+
+  Board board;
+  for (int r = 1; r <= 9; ++r) {
+    std::string row = lines[first + 1 + static_cast<std::size_t>(r)];
+    while (!row.empty() && row.back() == ' ') row.pop_back();  // an editor may strip the padding
+    if (row.size() > 9 * kFieldWidth) return false;
+    row = PadRight(std::move(row), 9 * kFieldWidth);
+    for (int c = 1; c <= 9; ++c) {
+      const std::string field = row.substr(static_cast<std::size_t>(c - 1) * kFieldWidth, kFieldWidth);
+      if (field[0] < '1' || field[0] > '3') return false;
+      Cell& cell = board.at(r, c);
+      cell.state = static_cast<CellState>(field[0] - '0');
+      std::size_t b = 1, e = field.size();
+      while (b < e && field[b] == ' ') ++b;
+      while (e > b && field[e - 1] == ' ') --e;
+      cell.digits = field.substr(b, e - b);
+      if (!CellDigitsValid(cell)) return false;
+    }
+  }
+  for (std::size_t k = 11; k < kRecordLines; ++k)
+    if (!TrimControl(lines[first + k]).empty()) return false;
+
+  if (game != nullptr) {
+    game->level = level;
+    const std::string solution = TrimControl(levelLine.substr(LeadingBlanks(levelLine) + 1));
+    bool digitsOnly = solution.size() == static_cast<std::size_t>(kCells);
+    for (char ch : solution) digitsOnly = digitsOnly && ch >= '1' && ch <= '9';
+    game->solution = digitsOnly ? solution : std::string();
+    game->givens = board.GetGivens();
+    game->step = BoardToStep(board);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool IsStorableName(const std::string& name) {
+  return !name.empty() && name.find_first_of("\r\n") == std::string::npos;
+}
+
+std::string PadRight(std::string text, std::size_t n, char pad) {
+  if (text.size() < n) text.append(n - text.size(), pad);
+  return text;
+}
+
+std::vector<std::string> BoardRows(const Board& board) {
+  std::vector<std::string> rows;
+  rows.reserve(11);
+  for (int r = 1; r <= 9; ++r) {
+    std::string line;
+    line.reserve(9 * kFieldWidth);
+    for (int c = 1; c <= 9; ++c) {
+      const Cell& cell = board.at(r, c);
+      line += PadRight(static_cast<char>('0' + static_cast<int>(cell.state)) + cell.digits, kFieldWidth);
+    }
+    rows.push_back(std::move(line));
+  }
+  rows.emplace_back();
+  rows.emplace_back();
+  return rows;
+}
+
+std::string GameListLevelKey(int level) {
+  static const std::array<const char*, 6> keys = {
+      "msg_frmgamelist_VeryEasy", "msg_frmgamelist_Gentle",     "msg_frmgamelist_Moderate",
+      "msg_frmgamelist_Tough",    "msg_frmgamelist_Diabolical", "msg_frmgamelist_Unknown"};
+  if (level < 0 || level > 5) return {};
+  return keys[static_cast<std::size_t>(level)];
+}
+
+GamesStore::Record GamesStore::IndexRecord(std::size_t first, std::size_t count) const {
+  Record rec;
+  rec.first = first;
+  rec.count = count;
+  rec.level = count > 1 ? LevelDigit(lines_[first + 1]) : -1;
+  // Lines after the 13th, up to the next record, are strays that travel with
+  // it; they do not spoil an otherwise sound record.
+  rec.damaged = count < kRecordLines || !ParseRecord(lines_, first, nullptr);
+  return rec;
+}
+
+void GamesStore::LoadGames(std::string_view bytes) {
+  lines_ = SplitTextLines(DecodeTextBytes(bytes));
+  records_.clear();
+  std::size_t start = lines_.size();
+  for (std::size_t i = 0; i <= lines_.size(); ++i) {
+    if (i < lines_.size() && !IsNameLine(lines_[i])) continue;
+    if (start < i) records_.push_back(IndexRecord(start, i - start));
+    start = i;
+  }
+}
+
+std::string GamesStore::SaveGames() const { return JoinLinesCrLf(lines_); }
+
+int GamesStore::FirstGameLine() const {
+  return records_.empty() ? 0 : static_cast<int>(records_.front().first) + 1;
+}
+
+const GamesStore::Record* GamesStore::Find(const std::string& name) const {
+  for (const Record& rec : records_)
+    if (NameOf(lines_[rec.first]) == name) return &rec;
+  return nullptr;
+}
+
+int GamesStore::FindGame(const std::string& name) const {
+  const Record* rec = Find(name);
+  return rec != nullptr ? static_cast<int>(rec->first) + 1 : 0;
+}
+
+bool GamesStore::DeleteGame(const std::string& name) {
+  const Record* found = Find(name);
+  if (found == nullptr) return false;
+  const auto at = records_.begin() + (found - records_.data());
+  const std::size_t first = at->first, count = at->count;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first),
+               lines_.begin() + static_cast<std::ptrdiff_t>(first + count));
+  for (auto it = records_.erase(at); it != records_.end(); ++it) it->first -= count;
+  return true;
+}
+
+StoreResult GamesStore::StoreGame(const std::string& name, int level, const std::string& solution,
+                                  const std::vector<std::string>& rows, bool overwrite) {
+  if (!IsStorableName(name)) return StoreResult::BadName;
+  if (FindGame(name) != 0) {
+    if (!overwrite) return StoreResult::NameExists;
+    DeleteGame(name);
+  }
+  const std::size_t first = lines_.size();
+  lines_.push_back(std::string(kNamePrefix) + name);
+  lines_.push_back(std::to_string(level) + " " + solution);
+  lines_.insert(lines_.end(), rows.begin(), rows.end());
+  // The previous last record ended at the end of the file, and still does.
+  records_.push_back(IndexRecord(first, lines_.size() - first));
+  return StoreResult::Stored;
+}
+
+RenameResult GamesStore::RenameGame(const std::string& oldName, const std::string& newName) {
+  if (newName == oldName) return RenameResult::Unchanged;
+  if (!IsStorableName(newName)) return RenameResult::BadName;
+  const Record* rec = Find(oldName);
+  if (rec == nullptr) return RenameResult::NotFound;
+  if (FindGame(newName) != 0) return RenameResult::NameExists;
+  lines_[rec->first] = std::string(kNamePrefix) + newName;
+  return RenameResult::Renamed;
+}
+
+std::vector<GameListEntry> GamesStore::ListGames() const {
+  std::vector<GameListEntry> list;
+  list.reserve(records_.size());
+  for (const Record& rec : records_)
+    list.push_back({std::string(NameOf(lines_[rec.first])), rec.level, static_cast<int>(rec.first) + 1,
+                    rec.damaged});
+  return list;
+}
+
+bool GamesStore::ReadGame(const std::string& name, StoredGame& game) const {
+  const Record* rec = Find(name);
+  if (rec == nullptr || rec->damaged) return false;
+  StoredGame parsed;
+  if (!ParseRecord(lines_, rec->first, &parsed)) return false;
+  game = std::move(parsed);
+  return true;
+}

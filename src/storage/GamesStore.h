@@ -1,0 +1,96 @@
+#pragma once
+// games.dat: the player's named games, one 13-line record each:
+//   "Name=" + the name as typed
+//   level digit, a blank, the 81 solution digits (nothing when unknown)
+//   nine row lines of nine 10-character fields: state digit + digits, padded
+//   two empty lines
+// The store works on the file's lines in memory; reading and writing the file
+// is the caller's job. Records are indexed once per load, so listing, finding,
+// storing and deleting each cost one pass at most, whatever the file's size.
+//
+// Hand-edited or damaged files: a record starts at every line beginning with
+// "Name=" and runs to the next such line. A record whose first 13 lines do not
+// parse is listed as damaged and cannot be opened, but can be renamed and
+// deleted like any other. Lines before the first record stay where they are.
+// Every line is written back exactly as it was read.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Board;
+
+struct GameListEntry {
+  std::string name;    // the bytes after "Name=", exactly as stored
+  int level = -1;      // level digit of the record (0..9), -1 when there is none
+  int line = 0;        // 1-based number of the record's "Name=" line
+  bool damaged = false;
+};
+
+// What opening a stored game needs.
+struct StoredGame {
+  int level = 5;         // 0..5
+  std::string solution;  // 81 digits 1..9, or "" when unknown
+  std::string givens;    // 81 characters: the digit of every Given cell, "0" elsewhere
+  std::string step;      // the 81 cells as a step line, for StepToBoard
+};
+
+enum class StoreResult { Stored, NameExists, BadName };
+enum class RenameResult { Renamed, Unchanged, NotFound, NameExists, BadName };
+
+class GamesStore {
+ public:
+  // Replaces the lines with those of the file's bytes (byte-order marks
+  // honoured, LF-only accepted) and indexes the records.
+  void LoadGames(std::string_view bytes);
+  // The file's text: every line, CR LF after each, UTF-8 without mark.
+  std::string SaveGames() const;
+
+  // 1-based number of the first "Name=" line, 0 when there is none.
+  int FirstGameLine() const;
+  // 1-based number of the "Name=" line of the first game called exactly
+  // name (case-sensitive), 0 when there is none.
+  int FindGame(const std::string& name) const;
+  // Removes the game's lines; false when there is no such game.
+  bool DeleteGame(const std::string& name);
+  // Appends a record made of name, level line and the 11 lines of BoardRows.
+  // An existing game of that name is replaced (and the new record goes to the
+  // end) only when overwrite is true; otherwise nothing changes.
+  StoreResult StoreGame(const std::string& name, int level, const std::string& solution,
+                        const std::vector<std::string>& rows, bool overwrite);
+  RenameResult RenameGame(const std::string& oldName, const std::string& newName);
+
+  // Every record in file order.
+  std::vector<GameListEntry> ListGames() const;
+  // Reads and checks the game's record; false when it is missing or damaged.
+  bool ReadGame(const std::string& name, StoredGame& game) const;
+
+  const std::vector<std::string>& Gamelist() const { return lines_; }
+
+ private:
+  struct Record {
+    std::size_t first = 0;  // index of the "Name=" line
+    std::size_t count = 0;  // lines up to the next record or the end
+    int level = -1;
+    bool damaged = false;
+  };
+  Record IndexRecord(std::size_t first, std::size_t count) const;
+  const Record* Find(const std::string& name) const;
+
+  std::vector<std::string> lines_;
+  std::vector<Record> records_;
+};
+
+// A name can be stored when it is not empty and holds no line break.
+bool IsStorableName(const std::string& name);
+
+// text with pad appended until it is n bytes long; unchanged when longer.
+std::string PadRight(std::string text, std::size_t n, char pad = ' ');
+
+// The nine row lines of the board and the two empty lines ending a record.
+std::vector<std::string> BoardRows(const Board& board);
+
+// Language key of the level column for codes 0..5; "" for any other code,
+// which the list shows as the digit itself.
+std::string GameListLevelKey(int level);
