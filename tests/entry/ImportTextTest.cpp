@@ -102,8 +102,9 @@ TEST(ImportText, AlmostSolvedCandidateGridNeedsExactly81Marks) {
   }
   auto copied = [&](const char* first, const char* second) {
     Board b = solved;
-    b.cell(0) = {1, 1, first, false, CellState::Open};
-    b.cell(1) = {1, 2, second, false, CellState::Open};
+    b.cell(0).state = b.cell(1).state = CellState::Open;
+    b.cell(0).digits = first;
+    b.cell(1).digits = second;
     std::string text;
     for (const std::string& line : CopyLayoutLines(b, CopyLayout::WithCandidates)) text += line + "\n";
     return text;
