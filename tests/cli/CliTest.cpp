@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include "Cli.h"
@@ -110,4 +112,101 @@ TEST(Cli, GenerateRefusesBadOptions) {
   const CliRun help = Cli({"--help"}, "");
   EXPECT_NE(help.out.find("grade"), std::string::npos);
   EXPECT_NE(help.out.find("generate --level L --count N --seed S"), std::string::npos);
+}
+
+namespace {
+
+const std::string kExample2Step =
+    "313569,28,313456,3245,3124,31245,3123469,31245,27,3135,33457,313457,32457,29,26,312348,312458,312358,31569,"
+    "345679,22,3457,31478,23,314689,31458,315689,3123568,3234567,31345678,3234567,3234678,324578,312378,29,31238,"
+    "31238,32347,29,32347,323478,32478,25,26,31238,323568,323567,335678,21,323678,325789,32378,3278,24,24,323569,"
+    "33568,323679,312367,31279,3126789,312578,3125689,32689,3269,368,324679,25,312479,31246789,23,312689,27,21,"
+    "3356,28,32346,3249,32469,3245,32569";
+
+}  // namespace
+
+TEST(Cli, ImportPrintsLayoutAndEditorBoard) {
+  // A byte-order mark and CR LF line ends, as a pasted Windows file has them.
+  std::string text = "\xEF\xBB\xBF";
+  for (const char* line : {"*8******7", "****96***", "**2**3***", "*******9*", "**9***56*", "***1****4", "4********",
+                           "****5**3*", "71*8*****"})
+    text += std::string(line) + "\r\n";
+  const CliRun r = Cli({"import"}, text);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "2 " + kExample2Step + "\n");
+  EXPECT_EQ(r.err, "");
+
+  for (const std::string& bad : {std::string("hello\n"), std::string(), std::string(200, '\xFF')}) {
+    const CliRun invalid = Cli({"import"}, bad);
+    EXPECT_EQ(invalid.status, 1);
+    EXPECT_EQ(invalid.out, "");
+    EXPECT_NE(invalid.err.find("import"), std::string::npos);
+  }
+  EXPECT_EQ(Cli({"import", "--fast"}, text).status, 2);
+  const CliRun help = Cli({"import", "--help"}, "");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("tessvar-cli import"), std::string::npos);
+}
+
+TEST(Cli, CopyAndPrintReadTheBoardThatImportPrints) {
+  const std::string imported = Cli({"import"}, kPuzzle).out;  // layout 1
+  ASSERT_EQ(imported.substr(0, 2), "1 ");
+  for (const std::string& input : {imported, imported.substr(2), imported.substr(2, imported.size() - 3)}) {
+    const CliRun line = Cli({"copy", "--layout", "3"}, input);
+    EXPECT_EQ(line.status, 0) << line.err;
+    EXPECT_EQ(line.out, "000000003007200000009000050030000000000100020068000700000063000000008000105000090\n");
+  }
+  const CliRun grid = Cli({"copy", "--layout", "0"}, imported);
+  EXPECT_EQ(grid.out.substr(0, 100),
+            "*-----------------------------------------------*\n"
+            "|    .    .    .|    .    .    .|    .    .    3|\n");
+  // The copy with candidates imports back cell for cell; the open cell left
+  // with the one candidate 4 comes back as a placed 4.
+  std::string expected = "4" + imported.substr(1);
+  expected.replace(expected.find(",34,"), 4, ",24,");
+  EXPECT_EQ(Cli({"import"}, Cli({"copy", "--layout", "1"}, imported).out).out, expected);
+
+  const CliRun page = Cli({"print", "--style", "candidates", "--size", "a4"}, imported);
+  EXPECT_EQ(page.status, 0) << page.err;
+  EXPECT_TRUE(page.out.starts_with("<!DOCTYPE HTML PUBLIC"));
+  EXPECT_TRUE(page.out.ends_with("\n</body></html>\n"));
+  EXPECT_NE(page.out.find("数独"), std::string::npos);
+  EXPECT_EQ(page.out.find("\nnode"), std::string::npos);
+
+  const std::string langFile = ::testing::TempDir() + "tessvar_cli_lang.txt";
+  {
+    std::ofstream f(langFile, std::ios::binary);
+    f << "\xEF\xBB\xBF" "frmprintselect.sudoku=<b>Sudoku</b>\r\nfrmprintselect.sudokuby=by us\r\n";
+  }
+  const CliRun english = Cli({"print", "--lang", langFile, "--size", "a2", "--style", "normal"}, imported);
+  EXPECT_EQ(english.status, 0) << english.err;
+  EXPECT_NE(english.out.find("\n<b>Sudoku</b>\nby us\n"), std::string::npos);
+  EXPECT_EQ(english.out.find("数独"), std::string::npos);
+  std::remove(langFile.c_str());
+}
+
+TEST(Cli, CopyAndPrintRefuseMalformedBoardsAndOptions) {
+  const std::string good = Cli({"import"}, kPuzzle).out.substr(2);
+  std::string eighty = good.substr(good.find(',') + 1);
+  const std::vector<std::string> malformed = {
+      "", eighty, good.substr(0, good.size() - 1) + ",3\n", "4" + good.substr(1), "1" + good.substr(good.find(',')),
+      "3113" + good.substr(good.find(',')), "30" + good.substr(good.find(',')), good + good,
+      " " + good, "3 1" + good.substr(1)};
+  for (const std::string& board : malformed) {
+    const CliRun r = Cli({"copy", "--layout", "0"}, board);
+    EXPECT_EQ(r.status, 1) << board.substr(0, 30);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+  }
+  const std::vector<std::vector<std::string>> usage = {
+      {"copy"}, {"copy", "--layout", "4"}, {"copy", "--layout"}, {"copy", "--layout", "1", "--wide", "1"},
+      {"print", "--style", "normal"}, {"print", "--style", "bold", "--size", "a4"},
+      {"print", "--style", "normal", "--size", "a5"}, {"print", "--style", "normal", "--size", "a4", "--size", "a3"}};
+  for (const auto& args : usage) {
+    const CliRun r = Cli(args, good);
+    EXPECT_EQ(r.status, 2) << args.back();
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err, "");
+  }
+  EXPECT_EQ(Cli({"print", "--style", "normal", "--size", "a4", "--lang", "/nonexistent/lang.txt"}, good).status, 1);
 }

@@ -2,19 +2,31 @@
 
 #include <chrono>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <thread>
 
+#include "core/Board.h"
 #include "core/FastSolver.h"
 #include "core/Generator.h"
 #include "core/Grader.h"
+#include "core/TextFile.h"
 #include "core/Tfrm_sol.h"
+#include "entry/ImportText.h"
+#include "main/StepLog.h"
+#include "output/CopyText.h"
+#include "output/PrintPage.h"
+#include "shell/BuiltinJapanese.h"
+#include "shell/LanguageTable.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage: tessvar-cli COMMAND < puzzles\n"
     "       tessvar-cli generate --level L --count N --seed S [--threads T]\n"
+    "       tessvar-cli import < text\n"
+    "       tessvar-cli copy --layout N < board\n"
+    "       tessvar-cli print --style normal|candidates --size a4|a3|a2 [--lang FILE] < board\n"
     "\n"
     "count, solve and grade read one puzzle per line from standard input: the\n"
     "first 81 characters, \"1\"..\"9\" for a given and any other character for a\n"
@@ -41,10 +53,31 @@ constexpr const char* kUsage =
     "            and \"A\"..\"I\" for the solution digit of every other cell. The\n"
     "            same seed gives the same lines whatever the number of threads T\n"
     "            (default: one per core). Progress goes to standard error.\n"
+    "  import    reads the whole of standard input as one import text (UTF-8)\n"
+    "            and prints one line: the layout it was read in and the editor\n"
+    "            board as a step line, e.g. \"2 3...,26,...\". Layouts: 1 single\n"
+    "            line (the text is exactly 81 characters), 2 plain grid (81\n"
+    "            characters that are not blanks), 4 boxed candidate grid (more\n"
+    "            than 81 digits), 3 boxed grid (exactly 81 digits and dots).\n"
+    "            Characters are counted, not bytes; a byte-order mark is dropped,\n"
+    "            a byte that is not UTF-8 counts as one character, and CR LF or\n"
+    "            CR is one line break. A text in none of the layouts is reported\n"
+    "            and gives status 1; the board is then not printed.\n"
+    "  copy      prints the board in copy layout N: 0 \"No Candidate\", 1 \"With\n"
+    "            Candidates\", 2 \"9*9\", 3 \"1*81\". Open cells without\n"
+    "            candidates first get the digits free for them.\n"
+    "  print     prints the printable HTML page of the board, Normal or with\n"
+    "            candidates, for A4, A3 or A2 paper; heading and byline come from\n"
+    "            the built-in Japanese table, or from the language file FILE.\n"
     "\n"
-    "A line shorter than 81 characters is reported on standard error with\n"
-    "its line number; the other lines are still answered and the exit status\n"
-    "is then 1.\n";
+    "copy and print read one board: a step line (81 comma-separated cells, each\n"
+    "its state 1 given, 2 placed or 3 open, then one digit for 1 and 2, distinct\n"
+    "candidate digits for 3), or the line that import prints. A malformed board\n"
+    "is reported and gives status 1. Output lines end with LF.\n"
+    "\n"
+    "For count, solve and grade, a line shorter than 81 characters is reported\n"
+    "on standard error with its line number; the other lines are still\n"
+    "answered and the exit status is then 1.\n";
 
 // "3 XY-Wing", "x stuck", ...
 std::string GradeLine(const std::string& puzzle) {
@@ -140,6 +173,140 @@ int ForEachPuzzle(std::istream& in, std::ostream& err, Fn fn) {
   return status;
 }
 
+std::string ReadAll(std::istream& in) {
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A well-formed cell of a step line: state 1 or 2 with one digit, or state 3
+// with distinct digits (possibly none).
+bool IsStepToken(const std::string& token) {
+  if (token.empty() || token[0] < '1' || token[0] > '3') return false;
+  if (token[0] != '3') return token.size() == 2 && token[1] >= '1' && token[1] <= '9';
+  bool seen[10] = {};
+  for (std::size_t i = 1; i < token.size(); ++i) {
+    const char ch = token[i];
+    if (ch < '1' || ch > '9' || seen[ch - '0']) return false;
+    seen[ch - '0'] = true;
+  }
+  return true;
+}
+
+// One board from standard input: a step line, or the line import prints
+// (layout code, blank, step line), with or without a line end.
+bool ReadBoard(std::istream& in, const std::string& command, Board& board, std::ostream& err) {
+  std::string line = ReadAll(in);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  if (line.size() >= 2 && line[0] >= '1' && line[0] <= '4' && line[1] == ' ') line.erase(0, 2);
+  if (line.find_first_of("\r\n") != std::string::npos) {
+    err << "tessvar-cli " << command << ": expected one board line on standard input\n";
+    return false;
+  }
+  std::size_t count = 0;
+  for (std::size_t start = 0;; ++count) {
+    const std::size_t end = line.find(',', start);
+    const std::string token = line.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (count < 81 && !IsStepToken(token)) {
+      err << "tessvar-cli " << command << ": cell " << count + 1 << " '" << token.substr(0, 20)
+          << "' is not a state 1..3 with its digits\n";
+      return false;
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  if (count + 1 != 81) {
+    err << "tessvar-cli " << command << ": a board has 81 cells, the line has " << count + 1 << '\n';
+    return false;
+  }
+  return StepToBoard(board, line);
+}
+
+// Reads "--name value" pairs; names must be among known, each at most once.
+bool ReadOptions(const std::vector<std::string>& args, const std::vector<std::string>& known,
+                 std::vector<std::string>& values, std::ostream& err) {
+  values.assign(known.size(), "");
+  std::vector<bool> seen(known.size(), false);
+  for (std::size_t i = 1; i < args.size(); i += 2) {
+    std::size_t k = 0;
+    while (k < known.size() && known[k] != args[i]) ++k;
+    if (k == known.size() || seen[k] || i + 1 >= args.size()) {
+      err << "tessvar-cli " << args[0] << ": "
+          << (k == known.size() ? "unknown option " : seen[k] ? "repeated option " : "missing value for ") << args[i]
+          << "\n";
+      return false;
+    }
+    seen[k] = true;
+    values[k] = args[i + 1];
+  }
+  return true;
+}
+
+int RunImport(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  if (args.size() > 1) {
+    err << "tessvar-cli import: unknown option " << args[1] << "\n";
+    return 2;
+  }
+  const std::string text = ImportTextFromBytes(ReadAll(in));
+  Board editor;
+  for (int i = 0; i < 81; ++i) {
+    editor.cell(i).state = CellState::Open;
+    editor.cell(i).digits = "123456789";
+  }
+  const ImportLayout layout = ImportIntoEditor(editor, text);
+  if (layout == kImportInvalid) {
+    err << "tessvar-cli import: the text is in none of the four import layouts "
+           "(81 characters, 81 non-blank characters, more than 81 digits, or exactly 81 digits and dots)\n";
+    return 1;
+  }
+  out << static_cast<int>(layout) << ' ' << BoardToStep(editor) << '\n';
+  return 0;
+}
+
+int RunCopy(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> values;
+  if (!ReadOptions(args, {"--layout"}, values, err)) return 2;
+  if (values[0].size() != 1 || values[0][0] < '0' || values[0][0] > '3') {
+    err << "tessvar-cli copy: --layout 0, 1, 2 or 3 is required\n";
+    return 2;
+  }
+  Board board;
+  if (!ReadBoard(in, "copy", board, err)) return 1;
+  PrepareBoardForCopy(board);
+  for (const std::string& line : CopyLayoutLines(board, static_cast<CopyLayout>(values[0][0] - '0')))
+    out << line << '\n';
+  return 0;
+}
+
+int RunPrint(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> values;
+  if (!ReadOptions(args, {"--style", "--size", "--lang"}, values, err)) return 2;
+  const std::string& style = values[0];
+  const std::string& size = values[1];
+  if (style != "normal" && style != "candidates") {
+    err << "tessvar-cli print: --style normal or --style candidates is required\n";
+    return 2;
+  }
+  if (size != "a4" && size != "a3" && size != "a2") {
+    err << "tessvar-cli print: --size a4, a3 or a2 is required\n";
+    return 2;
+  }
+  LanguageTable table = BuiltinJapanese();
+  if (!values[2].empty()) {
+    std::string bytes;
+    if (!ReadFileBytes(values[2], bytes)) {
+      err << "tessvar-cli print: cannot read the language file " << values[2] << '\n';
+      return 1;
+    }
+    table = LanguageTable::FromFileBytes(bytes);
+  }
+  Board board;
+  if (!ReadBoard(in, "print", board, err)) return 1;
+  Tfrmprint generator(style == "normal" ? PrintStyle::Normal : PrintStyle::Candidates,
+                      size == "a4" ? PaperSize::A4 : size == "a3" ? PaperSize::A3 : PaperSize::A2);
+  generator.PrepareTemplate(table.LookupText(kPrintHeadingKey), table.LookupText(kPrintBylineKey));
+  for (const std::string& line : generator.Generate(board)) out << line << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -169,6 +336,13 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return ForEachPuzzle(in, err, [&](const std::string& p) { out << GradeLine(p) << '\n'; });
   }
   if (command == "generate") return RunGenerate(args, out, err);
+  if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
+    out << kUsage;
+    return 0;
+  }
+  if (command == "import") return RunImport(args, in, out, err);
+  if (command == "copy") return RunCopy(args, in, out, err);
+  if (command == "print") return RunPrint(args, in, out, err);
   err << "tessvar-cli: unknown command '" << command << "'\n\n" << kUsage;
   return 2;
 }
