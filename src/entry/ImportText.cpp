@@ -97,20 +97,46 @@ std::string MarkString(std::string_view text) {
 
 ImportLayout DetectImportLayout(std::string_view text) {
   std::size_t chars = 0, nonWhite = 0, digits = 0, marks = 0;
-  ForEachLine(text, [&](std::string_view line) {
-    for (std::size_t i = 0; i < line.size();) {
-      const auto ch = static_cast<unsigned char>(line[i]);
-      ++chars;
-      if (!IsWhitespace(ch)) ++nonWhite;
-      i += ch < 0x80 ? 1 : CharLength(line, i);
+  LineMarks line;
+  auto endLine = [&] {
+    digits += line.digits;
+    marks += line.Marks();
+    line = {};
+  };
+  std::size_t i = 0;
+  // Exact character counts matter only while they can still be 81 (and
+  // chars >= nonWhite); past that, only ASCII bytes (digits, '.', '-', line
+  // breaks) are looked at, and ASCII never occurs inside a multi-byte
+  // character.
+  while (i < text.size() && nonWhite <= 81) {
+    const auto ch = static_cast<unsigned char>(text[i]);
+    ++chars;
+    if (ch >= 0x80) {
+      ++nonWhite;
+      i += CharLength(text, i);
+      continue;
     }
-    const LineMarks m = ScanMarks(line);
-    digits += m.digits;
-    marks += m.Marks();
-    return true;
-  });
-  // Each line break is a character too.
-  for (char c : text) chars += c == '\n';
+    ++i;
+    if (!IsWhitespace(ch)) ++nonWhite;
+    if (IsDigit(ch)) ++line.digits;
+    else if (ch == '.') ++line.dots;
+    else if (ch == '-') line.dash = true;
+    else if (ch == '\n') endLine();
+  }
+  for (; i < text.size(); ++i) {
+    const auto ch = static_cast<unsigned char>(text[i]);
+    if (IsDigit(ch)) {
+      // Neither of the first two passes can succeed any more.
+      if (++line.digits + digits > 81) return kImportCandidateGrid;
+    } else if (ch == '.') {
+      ++line.dots;
+    } else if (ch == '-') {
+      line.dash = true;
+    } else if (ch == '\n') {
+      endLine();
+    }
+  }
+  endLine();
 
   if (chars == 81) return kImportSingleLine;
   if (nonWhite == 81) return kImportPlainGrid;
@@ -208,19 +234,22 @@ ImportLayout ImportIntoEditor(Board& editor, std::string_view text) {
 }
 
 std::string ImportTextFromBytes(std::string_view bytes) {
-  const std::string text = SanitizeUtf8(DecodeTextBytes(bytes));
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  std::string text = SanitizeUtf8(DecodeTextBytes(bytes));
+  std::size_t cr = text.find('\r');
+  if (cr == std::string::npos) return text;
+  std::size_t out = cr;
+  for (std::size_t i = cr; i < text.size(); ++i) {
     if (text[i] != '\r') {
-      out += text[i];
+      text[out++] = text[i];
       continue;
     }
-    out += '\n';
+    text[out++] = '\n';
     if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
   }
-  return out;
+  text.resize(out);
+  return text;
 }
+
 
 namespace {
 
