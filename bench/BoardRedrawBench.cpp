@@ -68,16 +68,7 @@ void Print(const char* what, const Stats& s) {
 void SetMainBoardLook(TPICSD33& b) {
   // The main window's settings for its board.
   b.setFont(QFont(QStringLiteral("Arial")));
-  b.setUNFoucsColor1(0xFFFFFF);
-  b.setUNFoucsColor2(16747403);
-  b.setFONTSize1(20);
-  b.setFONTSize2(20);
-  b.setFONTSize3(10);
-  b.setFONTColor1(0);
-  b.setFONTColor2(0xFF0000);
-  b.setFONTColor3(13238272);
-  b.seterrorcolor(239);
-  b.sethighcolor(9813909);
+  b.setLook(BoardLook::MainBoard());
 }
 
 // The test puzzle with its clues given, a few digits placed from its

@@ -13,14 +13,16 @@ int CellOffset(int n) { return (n - 1) * TPicNode::kSize + 2 + (n > 3 ? 2 : 0) +
 
 }  // namespace
 
-TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
+TPICSD33::TPICSD33(QWidget* parent, Board* model) : QWidget(parent), model_(model ? model : &ownBoard_) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   for (int row = 1; row <= 9; ++row)
     for (int col = 1; col <= 9; ++col) {
-      Cell& cellData = board_.at(row, col);
-      cellData.isError = false;
-      cellData.state = CellState::Placed;
+      Cell& cellData = model_->at(row, col);
+      if (!model) {
+        cellData.isError = false;
+        cellData.state = CellState::Placed;
+      }
       auto* c = new TPicNode(cellData, this);
       c->setIsBig(true);
       c->setColor(BoxColour(row, col));
@@ -45,7 +47,7 @@ TPICSD33::TPICSD33(QWidget* parent) : QWidget(parent) {
 }
 
 TColor TPICSD33::BoxColour(int row, int col) const {
-  return IsEvenBox(row, col) ? unFocusColor2_ : unFocusColor1_;
+  return IsEvenBox(row, col) ? look_.UNFoucsColor2 : look_.UNFoucsColor1;
 }
 
 void TPICSD33::LayoutCells() {
@@ -55,24 +57,25 @@ void TPICSD33::LayoutCells() {
 void TPICSD33::RedrawCells() {
   for (TPicNode* c : cells_) {
     const Cell& d = c->data();
-    if (d.isError)
-      c->setColor(errorColor_);
-    else
-      c->setcolor(BoxColour(d.row, d.col));
+    // Every cell gets the colour its state and the board's colours say,
+    // also after a conflict has gone or a box colour has changed.
+    const TColor background = d.isError ? look_.errorcolor : BoxColour(d.row, d.col);
+    c->setColor(background);
+    c->setcolor(background);
     if (d.state == CellState::Given) {
       c->Hide();
-      c->setCellFontSize(fontSize1_);
-      c->setCellFontColor(fontColor1_);
+      c->setCellFontSize(look_.FONTSize1);
+      c->setCellFontColor(look_.FONTColor1);
       c->setCaption(CaptionOf(d));
     } else if (d.digits.size() == 1) {
       c->Hide();
-      c->setCellFontSize(fontSize2_);
-      c->setCellFontColor(fontColor2_);
+      c->setCellFontSize(look_.FONTSize2);
+      c->setCellFontColor(look_.FONTColor2);
       c->setCaption(CaptionOf(d));
     } else {
       c->setCaption(QString());
-      c->setFontSize(fontSize3_);
-      c->setFontColor(fontColor3_);
+      c->setFontSize(look_.FONTSize3);
+      c->setFontColor(look_.FONTColor3);
       c->showhxs();
     }
   }
@@ -81,7 +84,7 @@ void TPICSD33::RedrawCells() {
 void TPICSD33::ShowValuesBackground(TPicNode* c) {
   const Cell& d = c->data();
   if (d.isError) {
-    c->setColor(errorColor_);
+    c->setColor(look_.errorcolor);
   } else {
     c->setCaption(QString());
     c->setColor(BoxColour(d.row, d.col));
@@ -91,12 +94,12 @@ void TPICSD33::ShowValuesBackground(TPicNode* c) {
 void TPICSD33::ShowValuesDigits(TPicNode* c) {
   const Cell& d = c->data();
   if (d.state == CellState::Given) {
-    c->setCellFontSize(fontSize1_);
-    c->setCellFontColor(fontColor1_);
+    c->setCellFontSize(look_.FONTSize1);
+    c->setCellFontColor(look_.FONTColor1);
     c->setCaption(CaptionOf(d));
   } else if (d.state == CellState::Placed) {
-    c->setCellFontSize(fontSize2_);
-    c->setCellFontColor(fontColor2_);
+    c->setCellFontSize(look_.FONTSize2);
+    c->setCellFontColor(look_.FONTColor2);
     c->setCaption(CaptionOf(d));
   }
 }
@@ -115,8 +118,8 @@ void TPICSD33::ShowAllCandidates() {
     ShowValuesDigits(c);
     if (c->data().state == CellState::Open) {
       c->setCaption(QString());
-      c->setFontSize(fontSize3_);
-      c->setFontColor(fontColor3_);
+      c->setFontSize(look_.FONTSize3);
+      c->setFontColor(look_.FONTColor3);
       c->showhxs();
     } else {
       c->Hide();
@@ -132,8 +135,8 @@ void TPICSD33::ShowCandidatesWith(int d) {
     const Cell& cellData = c->data();
     if (cellData.state == CellState::Open) {
       c->setCaption(QString());
-      c->setFontSize(fontSize3_);
-      c->setFontColor(fontColor3_);
+      c->setFontSize(look_.FONTSize3);
+      c->setFontColor(look_.FONTColor3);
       if (cellData.digits.find(digit) != std::string::npos || cellData.digits.size() == 1)
         c->showhxs();
       else
@@ -147,6 +150,18 @@ void TPICSD33::ShowCandidatesWith(int d) {
 void TPICSD33::HideCandidates() {
   for (TPicNode* c : cells_)
     if (c->data().digits.size() != 1) c->Hide();
+}
+
+void TPICSD33::SetBackgrounds(const std::function<TColor(int)>& cell, const std::function<TColor(int, int)>& panel) {
+  for (int i = 0; i < kCells; ++i) {
+    TPicNode* c = cells_[static_cast<size_t>(i)];
+    c->setColor(cell(i));
+    for (int k = 1; k <= 9; ++k) c->panel(k)->setColor(panel(i, k));
+  }
+}
+
+void TPICSD33::SetContextMenus(const std::function<bool(int)>& hasMenu) {
+  for (int i = 0; i < kCells; ++i) cells_[static_cast<size_t>(i)]->setHasContextMenu(hasMenu(i));
 }
 
 void TPICSD33::BeginUpdate() {

@@ -5,66 +5,34 @@
 // and only passes the cells' mouse events on as signals.
 
 #include <array>
+#include <functional>
 
 #include "controls/TPicNode.h"
 #include "core/Board.h"
+#include "core/BoardLook.h"
 
 class TPICSD33 : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(uint UNFoucsColor1 READ UNFoucsColor1 WRITE setUNFoucsColor1)
-  Q_PROPERTY(uint UNFoucsColor2 READ UNFoucsColor2 WRITE setUNFoucsColor2)
-  Q_PROPERTY(uint FoucsColor1 READ FoucsColor1 WRITE setFoucsColor1)
-  Q_PROPERTY(uint FoucsColor2 READ FoucsColor2 WRITE setFoucsColor2)
-  Q_PROPERTY(int FONTSize1 READ FONTSize1 WRITE setFONTSize1)
-  Q_PROPERTY(int FONTSize2 READ FONTSize2 WRITE setFONTSize2)
-  Q_PROPERTY(int FONTSize3 READ FONTSize3 WRITE setFONTSize3)
-  Q_PROPERTY(uint FONTColor1 READ FONTColor1 WRITE setFONTColor1)
-  Q_PROPERTY(uint FONTColor2 READ FONTColor2 WRITE setFONTColor2)
-  Q_PROPERTY(uint FONTColor3 READ FONTColor3 WRITE setFONTColor3)
-  Q_PROPERTY(int nd READ nd WRITE setNd)
-  Q_PROPERTY(uint errorcolor READ errorcolor WRITE seterrorcolor)
-  Q_PROPERTY(uint highcolor READ highcolor WRITE sethighcolor)
-  Q_PROPERTY(bool autotranzt READ autotranzt WRITE setautotranzt)
-
  public:
   static constexpr int kBoardSize = 422;
 
-  explicit TPICSD33(QWidget* parent = nullptr);
+  // Shows model when given (not owned; it must outlive the board), else a
+  // board of its own.
+  explicit TPICSD33(QWidget* parent = nullptr, Board* model = nullptr);
 
-  Board& model() { return board_; }
-  const Board& model() const { return board_; }
+  Board& model() { return *model_; }
+  const Board& model() const { return *model_; }
 
   TPicNode* node(int row, int col) const { return cells_[static_cast<size_t>(IndexOf(row, col))]; }
   TPicNode* node(int index) const { return cells_[static_cast<size_t>(index)]; }
 
-  // Published properties; colours are 0x00BBGGRR. Setting one stores it:
-  // the owner redraws when it wants the change to show.
-  TColor UNFoucsColor1() const { return unFocusColor1_; }
-  void setUNFoucsColor1(TColor c) { unFocusColor1_ = c; }
-  TColor UNFoucsColor2() const { return unFocusColor2_; }
-  void setUNFoucsColor2(TColor c) { unFocusColor2_ = c; }
-  TColor FoucsColor1() const { return focusColor1_; }
-  void setFoucsColor1(TColor c) { focusColor1_ = c; }
-  TColor FoucsColor2() const { return focusColor2_; }
-  void setFoucsColor2(TColor c) { focusColor2_ = c; }
-  int FONTSize1() const { return fontSize1_; }
-  void setFONTSize1(int s) { fontSize1_ = s; }
-  int FONTSize2() const { return fontSize2_; }
-  void setFONTSize2(int s) { fontSize2_ = s; }
-  int FONTSize3() const { return fontSize3_; }
-  void setFONTSize3(int s) { fontSize3_ = s; }
-  TColor FONTColor1() const { return fontColor1_; }
-  void setFONTColor1(TColor c) { fontColor1_ = c; }
-  TColor FONTColor2() const { return fontColor2_; }
-  void setFONTColor2(TColor c) { fontColor2_ = c; }
-  TColor FONTColor3() const { return fontColor3_; }
-  void setFONTColor3(TColor c) { fontColor3_ = c; }
-  int nd() const { return board_.nd; }
-  void setNd(int level) { board_.nd = level; }
-  TColor errorcolor() const { return errorColor_; }
-  void seterrorcolor(TColor c) { errorColor_ = c; }
-  TColor highcolor() const { return highColor_; }
-  void sethighcolor(TColor c) { highColor_ = c; }
+  // Colours and font sizes. Setting them stores them: the owner redraws
+  // when it wants the change to show.
+  const BoardLook& look() const { return look_; }
+  void setLook(const BoardLook& look) { look_ = look; }
+  TColor errorcolor() const { return look_.errorcolor; }
+  TColor highcolor() const { return look_.highcolor; }
+  TColor FONTColor2() const { return look_.FONTColor2; }
   bool autotranzt() const { return autotranzt_; }
   void setautotranzt(bool on) { autotranzt_ = on; }
 
@@ -80,6 +48,11 @@ class TPICSD33 : public QWidget {
   void ShowAllCandidates();
   void ShowCandidatesWith(int d);
   void HideCandidates();
+
+  // Every cell's background and candidate panel backgrounds (k = 1..9),
+  // and whether a right press on it asks for the owner's menu.
+  void SetBackgrounds(const std::function<TColor(int)>& cell, const std::function<TColor(int, int)>& panel);
+  void SetContextMenus(const std::function<bool(int)>& hasMenu);
 
   // The window-update lock: while it is held no cell repaints; the last
   // release repaints the cells that changed, together, once. Counted, so
@@ -123,21 +96,10 @@ class TPICSD33 : public QWidget {
   void ShowValuesBackground(TPicNode* c);
   void ShowValuesDigits(TPicNode* c);
 
-  Board board_;
+  Board ownBoard_;
+  Board* model_;
   std::array<TPicNode*, kCells> cells_{};
-
-  TColor unFocusColor1_ = 0xFFFFFF;
-  TColor unFocusColor2_ = 16759739;
-  TColor focusColor1_ = 12043517;
-  TColor focusColor2_ = 14538713;
-  int fontSize1_ = 25;
-  int fontSize2_ = 25;
-  int fontSize3_ = 12;
-  TColor fontColor1_ = 0;
-  TColor fontColor2_ = 0xFF0000;
-  TColor fontColor3_ = 0x000080;
-  TColor errorColor_ = 732916;
-  TColor highColor_ = 11654065;
+  BoardLook look_;
   bool autotranzt_ = false;
   int lockDepth_ = 0;
 };

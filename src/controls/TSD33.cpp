@@ -53,6 +53,8 @@ void TSD33Node::keyPressEvent(QKeyEvent* event) {
 
 TSD33::TSD33(QWidget* parent, SmallBoard* model) : QWidget(parent), model_(model ? model : &ownModel_) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The small board shows candidates in blue, like placed digits.
+  look_.FONTColor3 = kClBlue;
   for (int row = 1; row <= 9; ++row)
     for (int col = 1; col <= 9; ++col) {
       auto* c = new TSD33Node(row, col, this);
@@ -76,15 +78,15 @@ void TSD33::LayoutCells() {
     const SmallCell& m = model_->at(r, q);
     c->setGeometry((q - 1) * w + 1, (r - 1) * h + 1, (q == 3 || q == 6) ? w - 3 : w - 1,
                    (r == 3 || r == 6) ? h - 3 : h - 1);
-    const TColor back = m.isError ? kErrorColour : (IsEvenBox(r, q) ? unFocusColor2_ : unFocusColor1_);
+    const TColor back = m.isError ? kErrorColour : (IsEvenBox(r, q) ? look_.UNFoucsColor2 : look_.UNFoucsColor1);
     if (m.kind == 1) {
-      c->setLook(back, fontSize1_, fontColor1_);
+      c->setLook(back, look_.FONTSize1, look_.FONTColor1);
       c->setReadOnly(true);
     } else {
       if (m.text.size() == 1)
-        c->setLook(back, fontSize2_, fontColor2_);
+        c->setLook(back, look_.FONTSize2, look_.FONTColor2);
       else
-        c->setLook(back, fontSize3_, fontColor3_);
+        c->setLook(back, look_.FONTSize3, look_.FONTColor3);
       c->setReadOnly(false);
     }
   }

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "controls/ControlColors.h"
+#include "core/BoardLook.h"
 #include "core/SmallBoard.h"
 
 // A cell of the small board (this TNode belongs to the small board, not to
@@ -38,17 +39,7 @@ class TSD33Node : public QLineEdit {
 
 class TSD33 : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(uint UNFoucsColor1 READ UNFoucsColor1 WRITE setUNFoucsColor1)
-  Q_PROPERTY(uint UNFoucsColor2 READ UNFoucsColor2 WRITE setUNFoucsColor2)
-  Q_PROPERTY(uint FoucsColor1 READ FoucsColor1 WRITE setFoucsColor1)
-  Q_PROPERTY(uint FoucsColor2 READ FoucsColor2 WRITE setFoucsColor2)
   Q_PROPERTY(int width2 READ width2 WRITE setwidth2)
-  Q_PROPERTY(int FONTSize1 READ FONTSize1 WRITE setFONTSize1)
-  Q_PROPERTY(int FONTSize2 READ FONTSize2 WRITE setFONTSize2)
-  Q_PROPERTY(int FONTSize3 READ FONTSize3 WRITE setFONTSize3)
-  Q_PROPERTY(uint FONTColor1 READ FONTColor1 WRITE setFONTColor1)
-  Q_PROPERTY(uint FONTColor2 READ FONTColor2 WRITE setFONTColor2)
-  Q_PROPERTY(uint FONTColor3 READ FONTColor3 WRITE setFONTColor3)
   Q_PROPERTY(int nd READ nd WRITE setNd)
 
  public:
@@ -62,29 +53,12 @@ class TSD33 : public QWidget {
   const SmallBoard& model() const { return *model_; }
   TSD33Node* node(int row, int col) const { return cells_[static_cast<size_t>(IndexOf(row, col))]; }
 
-  TColor UNFoucsColor1() const { return unFocusColor1_; }
-  void setUNFoucsColor1(TColor c) { unFocusColor1_ = c; }
-  TColor UNFoucsColor2() const { return unFocusColor2_; }
-  void setUNFoucsColor2(TColor c) { unFocusColor2_ = c; }
-  TColor FoucsColor1() const { return focusColor1_; }
-  void setFoucsColor1(TColor c) { focusColor1_ = c; }
-  TColor FoucsColor2() const { return focusColor2_; }
-  void setFoucsColor2(TColor c) { focusColor2_ = c; }
+  // Colours and font sizes; the owner lays the cells out again to show a change.
+  const BoardLook& look() const { return look_; }
+  void setLook(const BoardLook& look) { look_ = look; }
   int width2() const { return width2_; }
   // Sets width and height to the value and lays the cells out.
   void setwidth2(int side);
-  int FONTSize1() const { return fontSize1_; }
-  void setFONTSize1(int s) { fontSize1_ = s; }
-  int FONTSize2() const { return fontSize2_; }
-  void setFONTSize2(int s) { fontSize2_ = s; }
-  int FONTSize3() const { return fontSize3_; }
-  void setFONTSize3(int s) { fontSize3_ = s; }
-  TColor FONTColor1() const { return fontColor1_; }
-  void setFONTColor1(TColor c) { fontColor1_ = c; }
-  TColor FONTColor2() const { return fontColor2_; }
-  void setFONTColor2(TColor c) { fontColor2_ = c; }
-  TColor FONTColor3() const { return fontColor3_; }
-  void setFONTColor3(TColor c) { fontColor3_ = c; }
   int nd() const { return nd_; }
   void setNd(int level) { nd_ = level; }
 
@@ -115,16 +89,7 @@ class TSD33 : public QWidget {
   SmallBoard* model_;
   std::array<TSD33Node*, kCells> cells_{};
 
-  TColor unFocusColor1_ = kClWhite;
-  TColor unFocusColor2_ = 16759739;
-  TColor focusColor1_ = 12043517;
-  TColor focusColor2_ = 14538713;
+  BoardLook look_;
   int width2_ = 442;
-  int fontSize1_ = 25;
-  int fontSize2_ = 25;
-  int fontSize3_ = 12;
-  TColor fontColor1_ = kClBlack;
-  TColor fontColor2_ = kClBlue;
-  TColor fontColor3_ = kClBlue;
   int nd_ = 0;
 };

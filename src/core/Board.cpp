@@ -45,23 +45,17 @@ std::string Board::PruneCandidates(int row, int col) const {
 }
 
 void Board::MarkConflicts() {
-  int first = -1;
-  int partner = -1;
-  for (int a = 0; a < kCells && first < 0; ++a) {
-    const Cell& ca = cell(a);
-    if (ca.isOpen()) continue;
-    for (int b = 0; b < kCells; ++b) {
-      const Cell& cb = cell(b);
-      if (ArePeers(a, b) && !cb.isOpen() && cb.digits == ca.digits) {
-        first = a;
-        partner = b;
-      }
-    }
+  // Given and placed cells hold one digit; open cells take no part.
+  std::array<char, kCells> marks{};
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = cell(i);
+    if (!c.isOpen() && c.digits.size() == 1) marks[static_cast<size_t>(i)] = c.digits[0];
   }
+  const ConflictPair pair = FindConflict(marks);
   for (Cell& c : cells_) c.isError = false;
-  if (first >= 0) {
-    cell(first).isError = true;
-    cell(partner).isError = true;
+  if (pair.first >= 0) {
+    cell(pair.first).isError = true;
+    cell(pair.partner).isError = true;
   }
 }
 
@@ -108,4 +102,11 @@ std::string Board::RemoveChars(std::string text, const std::string& chars) {
   for (auto it = chars.rbegin(); it != chars.rend(); ++it)
     if (auto pos = text.find(*it); pos != std::string::npos) text.erase(pos, 1);
   return text;
+}
+
+std::string Board::PuzzleString() const {
+  std::string out;
+  out.reserve(kCells);
+  for (const Cell& c : cells_) out += c.state == CellState::Given ? c.digits : std::string("*");
+  return out;
 }

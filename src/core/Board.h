@@ -42,6 +42,9 @@ class Board {
   bool IsSolved();
   // 81 characters: the digit of every Given cell, "0" elsewhere.
   std::string GetGivens() const;
+  // The puzzle as the solver takes it: each Given cell's digit, "*" for
+  // every other cell.
+  std::string PuzzleString() const;
   void RemoveDigitFromPeers(int row, int col);
   void RestoreDigitToPeers(int row, int col, const std::string& s);
 

@@ -12,3 +12,15 @@ const std::array<PeerList, kCells>& PeerTable() {
   }();
   return table;
 }
+
+ConflictPair FindConflict(const std::array<char, kCells>& marks) {
+  for (int a = 0; a < kCells; ++a) {
+    const char t = marks[static_cast<size_t>(a)];
+    if (t == '\0') continue;
+    int partner = -1;
+    for (int b : PeerTable()[static_cast<size_t>(a)])
+      if (marks[static_cast<size_t>(b)] == t) partner = b;
+    if (partner >= 0) return {a, partner};
+  }
+  return {};
+}

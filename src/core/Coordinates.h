@@ -26,3 +26,12 @@ constexpr bool ArePeers(int a, int b) {
 // The 20 peers of each cell, in row-major order.
 using PeerList = std::array<int, 20>;
 const std::array<PeerList, kCells>& PeerTable();
+
+// The conflict rule of every board: the first cell in reading order whose
+// mark (a non-zero character) a peer shares, and its last such peer.
+// {-1, -1} when no two peers share a mark.
+struct ConflictPair {
+  int first = -1;
+  int partner = -1;
+};
+ConflictPair FindConflict(const std::array<char, kCells>& marks);

@@ -14,17 +14,6 @@ std::array<char, kCells> SingleChars(const Cells& cells) {
   return out;
 }
 
-// The partner of cell a: its last peer in reading order with the same
-// one-character text, or -1.
-int PartnerOf(const std::array<char, kCells>& chars, int a) {
-  const char t = chars[static_cast<size_t>(a)];
-  if (t == '\0') return -1;
-  int partner = -1;
-  for (int b : PeerTable()[static_cast<size_t>(a)])
-    if (chars[static_cast<size_t>(b)] == t) partner = b;
-  return partner;
-}
-
 }  // namespace
 
 void SmallBoard::SetTable(const std::string& text) {
@@ -43,27 +32,15 @@ void SmallBoard::SetTable(const std::string& text) {
 }
 
 void SmallBoard::MarkConflicts() {
-  const auto chars = SingleChars(cells_);
-  int first = -1, partner = -1;
-  for (int a = 0; a < kCells && first < 0; ++a) {
-    if (const int p = PartnerOf(chars, a); p >= 0) {
-      first = a;
-      partner = p;
-    }
-  }
+  const ConflictPair pair = FindConflict(SingleChars(cells_));
   for (SmallCell& c : cells_) c.isError = false;
-  if (first >= 0) {
-    cells_[static_cast<size_t>(first)].isError = true;
-    cells_[static_cast<size_t>(partner)].isError = true;
+  if (pair.first >= 0) {
+    cells_[static_cast<size_t>(pair.first)].isError = true;
+    cells_[static_cast<size_t>(pair.partner)].isError = true;
   }
 }
 
-bool SmallBoard::DuplicateFree() const {
-  const auto chars = SingleChars(cells_);
-  for (int a = 0; a < kCells; ++a)
-    if (PartnerOf(chars, a) >= 0) return false;
-  return true;
-}
+bool SmallBoard::DuplicateFree() const { return FindConflict(SingleChars(cells_)).first < 0; }
 
 bool SmallBoard::HasConflict() const {
   for (const SmallCell& c : cells_)

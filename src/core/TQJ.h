@@ -39,10 +39,6 @@ class TQJ {
   bool LoadBankLine(const std::string& line, RandomSource& random);
   void Shuffle(int count, RandomSource& random);
 
-  // Published properties that nothing reads or writes.
-  std::string MC;
-  std::string SM;
-
  private:
   std::array<TNode, kCells> nodes_;
 };

@@ -18,15 +18,13 @@ Tfrmtk::Tfrmtk(std::vector<std::vector<std::string>> lists) : lists_(std::move(l
 
 int Tfrmtk::PickLineNumber(int level, RandomSource& random) const {
   const int count = static_cast<int>(list(level).size());
-  int r = random.Random(count) + 1;
-  if (r == count) r = r - 1;
-  return r;
+  // One draw, every line with the same chance.
+  return random.Random(count) + 1;
 }
 
 bool PickBankPuzzle(const Tfrmtk& bank, int level, TQJ& holder, RandomSource& random) {
   if (level < 0 || level >= Tfrmtk::kLevels) return false;
-  // A list of one line has no line that may be chosen (the last is never taken).
-  if (bank.list(level).size() < 2) return false;
+  if (bank.list(level).empty()) return false;
   random.Reseed();
   const int r = bank.PickLineNumber(level, random);
   return holder.LoadBankLine(bank.list(level)[static_cast<size_t>(r - 1)], random);

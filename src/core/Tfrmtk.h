@@ -21,7 +21,7 @@ class Tfrmtk {
   const std::vector<std::string>& list(int level) const { return lists_.at(static_cast<size_t>(level)); }
 
   // The 1-based line number that a new game of this level takes: a uniform
-  // draw over 1..count, with the last line folded onto the one before it.
+  // draw over 1..count.
   int PickLineNumber(int level, RandomSource& random) const;
 
  private:

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -72,7 +73,7 @@ QToolBar* MakeBar(QWidget* parent, const char* name, int y, int height) {
 
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent), random(std::make_unique<ClockRandom>()) {
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   InitIconResources();
   setObjectName("Form1");
   auto* client = new QWidget(this);
@@ -106,18 +107,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), random(std::make_unique<C
     AppDialogs().Information(this, QStringLiteral("I/O error: cannot use the folder ") + dataFolder);
   // 4. Run-time click actions.
   connect(btStartBranch, &QToolButton::clicked, this, &TForm1::StartBranch);
-  // 6. No branch; the paint colour is yellow.
-  BranchBoard.clear();
+  // 6. The paint colour is yellow.
   colorgrid1->setForegroundIndex(11);
-  // 7. The board waits, disabled and blank, for the first game.
-  sd991->setEnabled(false);
+  // 7. and 8. The game model starts blank, unpainted and without a branch;
+  // the board waits, disabled, for the first game.
   WireBoard();
-  for (int i = 0; i < kCells; ++i) {
-    sd991->model().cell(i).digits.clear();
-    sd991->model().cell(i).state = CellState::Given;
-  }
-  // 8. No paint anywhere.
-  marking.Reset();
+  connect(chkcolor, &QCheckBox::toggled, this, [this](bool on) { game.SetMarkingOn(on); });
+  connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool on) { game.SetAutoUpdate(on); });
+  Refresh();
 
   WireHints();
   qApp->installEventFilter(this);
@@ -157,15 +154,15 @@ void TForm1::CreateMenus() {
   mnExit = item(file, "mnExit", "&Exit");
   connect(mnExit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* game = menu("mnNewGame", "New Game");
+  QMenu* newGame = menu("mnNewGame", "New Game");
   static const char* const levelNames[5] = {"mnVeryEasy", "mnGentle", "mnModerate", "mnTough", "mnDiabolical"};
   static const char* const levelTexts[5] = {"Very Easy", "Gentle", "Moderate", "Tough", "Diabolical"};
   for (int level = 0; level < 5; ++level) {
-    mnLevel[static_cast<size_t>(level)] = item(game, levelNames[level], levelTexts[level]);
+    mnLevel[static_cast<size_t>(level)] = item(newGame, levelNames[level], levelTexts[level]);
     connect(mnLevel[static_cast<size_t>(level)], &QAction::triggered, this, [this, level] { NewGame(level); });
   }
-  separator(game, "N1");
-  QAction* mnDisplayYourGameList2 = item(game, "mnDisplayYourGameList2", "Display Your Game List");
+  separator(newGame, "N1");
+  QAction* mnDisplayYourGameList2 = item(newGame, "mnDisplayYourGameList2", "Display Your Game List");
 
   QMenu* tools = menu("mnTools", "Tools");
   QAction* mnAppearance = item(tools, "mnAppearance", "Appearance");
@@ -276,24 +273,13 @@ void TForm1::CreateBoardPanel() {
   Panel1 = new QWidget(centralWidget());
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(6, 31, 469, 458);
-  sd991 = new TPICSD33(Panel1);
+  sd991 = new TPICSD33(Panel1, &game.board);
   sd991->setObjectName("sd991");
   sd991->move(25, 20);
   sd991->setFont(QFont("Arial"));
-  sd991->setUNFoucsColor1(kClWhite);
-  sd991->setUNFoucsColor2(16747403);
-  sd991->setFoucsColor1(12043517);
-  sd991->setFoucsColor2(16747403);
-  sd991->setFONTSize1(20);
-  sd991->setFONTSize2(20);
-  sd991->setFONTSize3(10);
-  sd991->setFONTColor1(kClBlack);
-  sd991->setFONTColor2(kClBlue);
-  sd991->setFONTColor3(13238272);
-  sd991->seterrorcolor(239);
-  sd991->sethighcolor(9813909);
+  // The board shows its real colours from the first paint.
+  sd991->setLook(game.look);
   sd991->setautotranzt(true);
-  sd991->setNd(0);
   sd991->RedrawCells();
   // Row letters at the left, column digits along the top, each centred on
   // its line of cells.
@@ -312,18 +298,18 @@ void TForm1::CreateCandidateGroup() {
   grpShowCandidates = new QGroupBox("Show Candidates", centralWidget());
   grpShowCandidates->setObjectName("grpShowCandidates");
   grpShowCandidates->setGeometry(484, 31, 105, 181);
-  auto radio = [&](const char* name, const QString& text, int y) {
+  auto radio = [&](const char* name, const QString& text, int y, DisplayMode mode) {
     auto* r = new QRadioButton(text, grpShowCandidates);
     r->setObjectName(name);
     r->setGeometry(8, y, 92, 20);
-    connect(r, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) rb_noneClick();
+    connect(r, &QRadioButton::toggled, this, [this, mode](bool on) {
+      if (on) SelectMode(mode);
     });
     return r;
   };
-  rb_none = radio("rb_none", "None  (F1)", 18);
-  rb_all = radio("rb_all", "All  (F2)", 40);
-  rb_one = radio("rb_one", "Only one  (F3)", 62);
+  rb_none = radio("rb_none", "None  (F1)", 18, DisplayMode::None);
+  rb_all = radio("rb_all", "All  (F2)", 40, DisplayMode::All);
+  rb_one = radio("rb_one", "Only one  (F3)", 62, DisplayMode::OnlyOne);
   {
     const QSignalBlocker quiet(rb_none);
     rb_none->setChecked(true);
@@ -336,13 +322,7 @@ void TForm1::CreateCandidateGroup() {
     b->setCheckable(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setGeometry(14 + ((d - 1) % 3) * 27, 92 + ((d - 1) / 3) * 27, 25, 25);
-    connect(b, &QToolButton::clicked, this, [this, d](bool down) {
-      if (down)
-        PressDigitButton(d);
-      else if (!allowAllUp_)
-        disnote[static_cast<size_t>(d - 1)]->setChecked(true);
-      disnote1Click();
-    });
+    connect(b, &QToolButton::clicked, this, [this, d](bool down) { disnote1Click(d, down); });
     disnote[static_cast<size_t>(d - 1)] = b;
   }
 }
@@ -445,15 +425,15 @@ void TForm1::WireBoard() {
   connect(sd991, &TPICSD33::cellEnter, this, [this](TPicNode* cell) {
     const Cell& c = cell->data();
     if (chkcolor->isChecked()) return ShowStatusHint(TextOf(lst1, "msg_color"));
-    switch (CurrentMode()) {
-      case Mode::None:
+    switch (game.Mode()) {
+      case DisplayMode::None:
         if (c.state == CellState::Given) return ClearStatusHint();
         return ShowStatusHint(TextOf(lst1, "msg_rb_one"));
-      case Mode::All:
+      case DisplayMode::All:
         if (c.state == CellState::Given) return ClearStatusHint();
         if (c.state == CellState::Placed) return ShowStatusHint(TextOf(lst1, "msg_tb_all"));
         return ShowStatusHint(TextOf(lst1, "msg_right_pop"));
-      case Mode::OnlyOne:
+      case DisplayMode::OnlyOne:
         if (c.state != CellState::Given && cell->hasContextMenu())
           return ShowStatusHint(TextOf(lst1, "msg_right_pop"));
         return ClearStatusHint();
@@ -461,6 +441,19 @@ void TForm1::WireBoard() {
   });
   connect(sd991, &TPICSD33::candidateEnter, this, [this](TPicNode*, int) {
     ShowStatusHint(TextOf(lst1, chkcolor->isChecked() ? "msg_color" : "msg_notcolor"));
+  });
+  // Leaving a cell for a surface that shows no hint clears the bar; the
+  // next control entered shows its own.
+  connect(sd991, &TPICSD33::cellLeave, this, [this](TPicNode*) { ClearStatusHint(); });
+  connect(sd991, &TPICSD33::candidateLeave, this, [this](TPicNode*, int) { ClearStatusHint(); });
+  // The menu takes the pointer away without a leave event: when it closes,
+  // the cell keeps its frame only if the pointer is still over it.
+  connect(pp, &QMenu::aboutToHide, this, [this] {
+    if (!menuCell_) return;
+    const bool over = menuCell_->rect().contains(menuCell_->mapFromGlobal(QCursor::pos()));
+    TPICSD33::UpdateLock lock(*sd991);
+    menuCell_->setIsEnter(over);
+    if (!over) ClearStatusHint();
   });
 }
 
@@ -492,16 +485,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     lastKeyReceiver_ = watched;
     if (!propagated) {
       const auto* key = static_cast<QKeyEvent*>(event);
-      FormKeyDown(key->key(), key->modifiers());
+      FormKeyDown(key->key(), key->modifiers(), key->nativeScanCode());
     }
     return false;
   }
-  // Qt enters a surface again when the pointer leaves a control on it.
+  // A control shows its hint while the pointer is over it. Qt sends no
+  // enter event to the surface a control sits on when the pointer goes back
+  // to it, so leaving the control clears the hint.
   if (event->type() == QEvent::Enter) {
     if (watched->property("tessvarHintSource").toBool())
       ShowStatusHint(HintOf(static_cast<QWidget*>(watched)));
     else if (watched->property("tessvarHintClear").toBool())
       ClearStatusHint();
+  } else if (event->type() == QEvent::Leave && (watched == this || watched->property("tessvarHintSource").toBool())) {
+    ClearStatusHint();
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -521,7 +518,7 @@ void TForm1::ShowDeveloperTools() {
   QAction* bench = dev->addAction("Solver bench");
   bench->setObjectName("mnDeveloperSolver");
   connect(bench, &QAction::triggered, this, [this] {
-    auto* w = new FrmSol(solver, nullptr);
+    auto* w = new FrmSol(game.solver, nullptr);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
   });

@@ -1,8 +1,7 @@
 #pragma once
-// The main window: one game at a time on the board sd991, with the puzzle
-// holder, the clock, the level label, the marking paint, the move log and the
-// branch snapshot. Handlers are named after their component and event and
-// read like the behaviour they implement: model calls, then redraws.
+// The main window: the frontend of one Game. Handlers are named after their
+// component and event; each is one Game call, then Refresh, which shows what
+// the game holds, and a message through Dialogs where the game asks for one.
 
 #include <QMainWindow>
 #include <array>
@@ -10,12 +9,7 @@
 #include <string>
 
 #include "controls/ControlColors.h"
-#include "core/RandomSource.h"
-#include "core/TQJ.h"
-#include "core/Tfrm_sol.h"
-#include "core/Tfrmtk.h"
-#include "main/MarkingTable.h"
-#include "main/StepLog.h"
+#include "main/Game.h"
 #include "shell/LanguageTable.h"
 
 class QAction;
@@ -38,8 +32,6 @@ class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  enum class Mode { None, All, OnlyOne };
-
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
@@ -50,46 +42,36 @@ class TForm1 : public QMainWindow {
   // --- game lifecycle ---
   void NewGame(int level);
   void btRestartClick();
-  void ClearBoard();
-  void ClearCheckHighlight();
-  void UpdateDigitCounts();
-  void LoadBoardFromHolder(bool withCandidates);
   void TimeLabel1Timer();
   QString LevelName(int level) const;
+  // Shows the game: controls, the board in the display mode, the marking
+  // paint and the hint over it, the digit bars, the step, branch and
+  // command buttons, the clock and the solved marker.
+  void Refresh();
 
   // --- input and display modes ---
-  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
-  void SelectMode(Mode mode);
-  void rb_noneClick();
-  void disnote1Click();
-  void PressDigitButton(int d);
-  void SetDigitButtons(int d);
-  int SelectedDigit() const;
-  Mode CurrentMode() const;
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
+  void SelectMode(DisplayMode mode);
+  void disnote1Click(int d, bool down);
   void CellMouseDown(TPicNode* cell, Qt::MouseButton button);
   void CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button);
   void ppPopup(TPicNode* cell);
   void CellMenuClick(QAction* item);
-  void RefreshCandidates();
-  void HighlightSelectedDigit();
   void ShowStatusHint(const QString& text);
   void ClearStatusHint();
   void ProgressBar1MouseDown(int digit);
 
   // --- marking ---
-  TColor NaturalCellColour(int row, int col) const;
-  void StoreMarking();
-  void ApplyMarkingColours(bool reset);
-  void ReapplyMarking();
+  void ApplyBackgrounds();
   void SpeedButton1Click();
 
   // --- check, hint, solve ---
   void btcheckClick();
+  void ClearCheckHighlight();
   void btShowhintClick();
   void btsolveClick();
 
   // --- move log ---
-  void LogCurrentBoard();
   void btfirstClick();
   void btbackClick();
   void btnextClick();
@@ -100,17 +82,9 @@ class TForm1 : public QMainWindow {
   void btAcceptClick();
   void btRejectBranchClick();
 
-  // Model state, public for the handlers of other windows and for tests.
-  TQJ QJ1;
-  Tfrmtk bank;
-  Tfrm_sol solver;
-  Tfrmstep steps;
-  MarkingTable marking;
+  Game game;
   LanguageTable lst1;
-  std::string BranchBoard;
   QString dataFolder;
-  // Draws of the bank and shuffle; the clock seeds it unless a test fixes it.
-  std::unique_ptr<RandomSource> random;
 
   // Components (objectName = member name).
   TPICSD33* sd991 = nullptr;
@@ -134,7 +108,6 @@ class TForm1 : public QMainWindow {
   QToolButton* bt_clearcolor = nullptr;
   std::array<Tmousepb*, 9> ProgressBar{};
   QMenu* pp = nullptr;
-  int ppTag = 0;
   TFrmdas* Frmdas = nullptr;
 
   QToolButton* btDisplayYourGameList = nullptr;
@@ -180,16 +153,12 @@ class TForm1 : public QMainWindow {
   QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* icon, const QString& hint);
   void AddToolSeparator(QToolBar* bar, const char* name);
   void RedrawInMode();
-  void SetStepButtons();
-  void ShowStep();
-  void GoToStep(void (Tfrmstep::*stepTo)());
-  void SetCellMenus(int digit);
-  void AnnounceSolved(const char* key, bool disableBranches);
+  void SyncControls();
+  void Announce(const GameOutcome& outcome);
   void ShowDeveloperTools();
   void FormClose();
 
   TPicNode* menuCell_ = nullptr;
-  bool allowAllUp_ = false;
   // Key events pass the application filter once per widget they propagate
   // to; these tell a propagation step from a new key press.
   const QEvent* lastKeyEvent_ = nullptr;

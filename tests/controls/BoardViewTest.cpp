@@ -54,19 +54,11 @@ TEST(BoardView, LayoutAndBuiltInProperties) {
     EXPECT_EQ(b.node(5, 5)->panel(d)->geometry(), QRect(offsets[(d - 1) % 3], offsets[(d - 1) / 3], 13, 13));
   EXPECT_EQ(b.node(5, 5)->panel(7)->caption(), "7");
 
-  EXPECT_EQ(b.UNFoucsColor1(), 0xFFFFFFu);
-  EXPECT_EQ(b.UNFoucsColor2(), 16759739u);
-  EXPECT_EQ(b.FoucsColor1(), 12043517u);
-  EXPECT_EQ(b.FoucsColor2(), 14538713u);
-  EXPECT_EQ(b.FONTSize1(), 25);
-  EXPECT_EQ(b.FONTSize2(), 25);
-  EXPECT_EQ(b.FONTSize3(), 12);
-  EXPECT_EQ(b.FONTColor1(), 0u);
-  EXPECT_EQ(b.FONTColor2(), 0xFF0000u);
-  EXPECT_EQ(b.FONTColor3(), 0x000080u);
-  EXPECT_EQ(b.nd(), 0);
-  EXPECT_EQ(b.errorcolor(), 732916u);
-  EXPECT_EQ(b.highcolor(), 11654065u);
+  EXPECT_EQ(b.look(), BoardLook());  // the component's own colours and sizes
+  EXPECT_EQ(b.look().UNFoucsColor2, 16759739u);
+  EXPECT_EQ(b.look().FONTColor3, 0x000080u);
+  EXPECT_EQ(b.look().errorcolor, 732916u);
+  EXPECT_EQ(b.model().nd, 0);
   EXPECT_FALSE(b.autotranzt());
 
   // Every cell starts Placed without digits, in its box colour, blank.
@@ -94,15 +86,15 @@ TEST(BoardView, SingleCandidateIsBigInRedrawCellsButACandidateInShowAll) {
 
   b.RedrawCells();
   EXPECT_EQ(c->caption(), "7");
-  EXPECT_EQ(c->cellFontSize(), b.FONTSize2());
+  EXPECT_EQ(c->cellFontSize(), b.look().FONTSize2);
   EXPECT_EQ(c->cellFontColor(), b.FONTColor2());
   EXPECT_EQ(ShownPanels(c), "");
 
   b.ShowAllCandidates();
   EXPECT_EQ(c->caption(), "");
   EXPECT_EQ(ShownPanels(c), "7");
-  EXPECT_EQ(c->panel(7)->fontSize(), b.FONTSize3());
-  EXPECT_EQ(c->panel(7)->fontColor(), b.FONTColor3());
+  EXPECT_EQ(c->panel(7)->fontSize(), b.look().FONTSize3);
+  EXPECT_EQ(c->panel(7)->fontColor(), b.look().FONTColor3);
 }
 
 TEST(BoardView, EmptyOpenCellIsBlankInEveryMode) {
@@ -140,8 +132,8 @@ TEST(BoardView, ShowCandidatesWithADigit) {
   EXPECT_EQ(ShownPanels(b.node(1, 2)), "2");
   EXPECT_EQ(ShownPanels(b.node(1, 3)), "1349");
   EXPECT_EQ(b.node(1, 4)->caption(), "3");
-  EXPECT_EQ(b.node(1, 4)->cellFontSize(), b.FONTSize1());
-  EXPECT_EQ(b.node(1, 4)->cellFontColor(), b.FONTColor1());
+  EXPECT_EQ(b.node(1, 4)->cellFontSize(), b.look().FONTSize1);
+  EXPECT_EQ(b.node(1, 4)->cellFontColor(), b.look().FONTColor1);
   EXPECT_EQ(ShownPanels(b.node(1, 4)), "");
   EXPECT_EQ(b.node(1, 5)->caption(), "6");
   EXPECT_EQ(b.node(1, 5)->cellFontColor(), b.FONTColor2());
@@ -156,7 +148,9 @@ TEST(BoardView, ShowCandidatesWithADigit) {
 
 TEST(BoardView, ErrorColourSurvivesEveryRedrawUntilTheFlagClears) {
   TPICSD33 b;
-  b.seterrorcolor(239);
+  BoardLook look;
+  look.errorcolor = 239;
+  b.setLook(look);
   Put(b, 3, 3, CellState::Placed, "5").isError = true;
   Cell& open = Put(b, 7, 7, CellState::Open, "5");
   open.isError = true;  // a flag left from before the cell was opened
@@ -186,17 +180,22 @@ TEST(BoardView, ErrorColourSurvivesEveryRedrawUntilTheFlagClears) {
   EXPECT_EQ(o->caption(), "");
 }
 
-TEST(BoardView, RedrawCellsColoursThePanelsNotTheCell) {
+TEST(BoardView, RedrawCellsGivesEveryCellItsStateColourAgain) {
   TPICSD33 b;
   TPicNode* c = b.node(1, 4);  // box 2
   c->setColor(0x123456);
-  b.setUNFoucsColor2(16747403);
-  Put(b, 1, 4, CellState::Open, "129");
+  BoardLook look;
+  look.UNFoucsColor2 = 16747403;
+  b.setLook(look);
+  Put(b, 1, 4, CellState::Open, "129").isError = true;
   b.RedrawCells();
-  EXPECT_EQ(c->color(), 0x123456u);
-  for (int d = 1; d <= 9; ++d) EXPECT_EQ(c->panel(d)->color(), 16747403u);
-  b.ShowValuesOnly();
+  EXPECT_EQ(c->color(), look.errorcolor);
+  // Once the conflict is gone, and after a change of box colour, the cell
+  // and its panels show the box colour again.
+  b.model().at(1, 4).isError = false;
+  b.RedrawCells();
   EXPECT_EQ(c->color(), 16747403u);
+  for (int d = 1; d <= 9; ++d) EXPECT_EQ(c->panel(d)->color(), 16747403u);
   // The display modes leave the panels' backgrounds alone.
   c->setcolor(0x00FFFF);
   b.ShowAllCandidates();

@@ -34,7 +34,9 @@ TEST(SmallBoardView, LayoutAndColours) {
   EXPECT_EQ(b.node(1, 1)->fontColor(), 0u);
   EXPECT_FALSE(b.node(1, 2)->isReadOnly());
   EXPECT_EQ(b.node(1, 2)->fontColor(), kClBlue);
-  b.setFONTSize3(9);
+  BoardLook look = b.look();
+  look.FONTSize3 = 9;
+  b.setLook(look);
   b.LayoutCells();
   EXPECT_EQ(b.node(1, 3)->fontSizePoints(), 9);
   EXPECT_EQ(b.node(1, 3)->font().pixelSize(), 12);
@@ -80,8 +82,8 @@ TEST(SmallBoardView, TypingMarksConflictsAndRecolours) {
   EXPECT_FALSE(b.model().HasConflict());
   EXPECT_TRUE(b.DuplicateFree());
   // One character: the font for values; more: the font for candidates.
-  EXPECT_EQ(b.node(1, 1)->fontSizePoints(), b.FONTSize2());
-  EXPECT_EQ(b.node(5, 1)->fontSizePoints(), b.FONTSize3());
+  EXPECT_EQ(b.node(1, 1)->fontSizePoints(), b.look().FONTSize2);
+  EXPECT_EQ(b.node(5, 1)->fontSizePoints(), b.look().FONTSize3);
 
   b.Clear();
   for (int r = 1; r <= 9; ++r)

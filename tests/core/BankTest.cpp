@@ -26,12 +26,12 @@ Tfrmtk ThreeLines() {
 
 }  // namespace
 
-TEST(Bank, LastLineIsNeverPicked) {
+TEST(Bank, EveryLineIncludingTheLastIsPickedByItsOwnDraw) {
   const Tfrmtk bank = ThreeLines();
   for (int draw = 0; draw < 3; ++draw) {
     ScriptedRandom r({draw});
-    const int line = bank.PickLineNumber(0, r);
-    EXPECT_EQ(line, draw == 2 ? 2 : draw + 1);  // draw 2 would be line 3, the last
+    EXPECT_EQ(bank.PickLineNumber(0, r), draw + 1);
+    EXPECT_EQ(r.draws, 1);
   }
 }
 
@@ -44,10 +44,10 @@ TEST(Bank, PickReseedsTwiceAndLoadsTheLine) {
   EXPECT_TRUE(q.node(1, 1).isGiven);
   EXPECT_EQ(q.node(1, 2).digit, 2);  // column 1 and 2 swapped an even number of times
   EXPECT_EQ(q.node(1, 1).digit, 2);
-  // Lists too short to pick from, and unknown levels, load nothing.
+  // Empty lists and unknown levels load nothing; a one-line list deals its line.
   EXPECT_FALSE(PickBankPuzzle(bank, 1, q, r));
   EXPECT_FALSE(PickBankPuzzle(bank, 5, q, r));
-  EXPECT_FALSE(PickBankPuzzle(Tfrmtk({{kA}, {}, {}, {}, {}}), 0, q, r));
+  EXPECT_TRUE(PickBankPuzzle(Tfrmtk({{kA}, {}, {}, {}, {}}), 0, q, r));
 }
 
 TEST(Bank, BuiltInLinesAreWellFormedUniquePuzzles) {

@@ -136,12 +136,12 @@ TEST_F(FormTest, ContextMenusFollowTheMode) {
   Key(Qt::Key_F3);
   EXPECT_TRUE(form->rb_one->isChecked());
   Put(1, 1, CellState::Open, "13");
-  form->disnote1Click();
+  form->disnote1Click(2, true);
   EXPECT_FALSE(node(1, 1)->hasContextMenu());
   emit form->sd991->cellEnter(node(1, 1));
   EXPECT_EQ(form->sb1Panel->text(), "");
   Put(1, 2, CellState::Open, "25");
-  form->disnote1Click();
+  form->disnote1Click(2, true);
   EXPECT_TRUE(node(1, 2)->hasContextMenu());
   emit form->sd991->cellEnter(node(1, 2));
   EXPECT_EQ(form->sb1Panel->text(), Text("msg_right_pop"));
@@ -155,9 +155,9 @@ TEST_F(FormTest, KeysSwitchModesAndSelectDigits) {
   Key(Qt::Key_F2);  // already All: nothing, no logged step
   EXPECT_EQ(LogSize(), lines);
   Key(Qt::Key_3);
-  EXPECT_EQ(form->SelectedDigit(), 3);
+  EXPECT_EQ(form->game.SelectedDigit(), 3);
   QTest::keyClick(form.get(), Qt::Key_7, Qt::KeypadModifier);  // keypad digits are not digit keys
-  EXPECT_EQ(form->SelectedDigit(), 3);
+  EXPECT_EQ(form->game.SelectedDigit(), 3);
   Key(Qt::Key_F3);
   EXPECT_TRUE(form->rb_one->isChecked());
   Key(Qt::Key_F1);
@@ -165,18 +165,18 @@ TEST_F(FormTest, KeysSwitchModesAndSelectDigits) {
   // A key reaches the window also when a control has the focus.
   form->chkcolor->setFocus();
   QTest::keyClick(form->chkcolor, Qt::Key_5);
-  EXPECT_EQ(form->SelectedDigit(), 5);
+  EXPECT_EQ(form->game.SelectedDigit(), 5);
 }
 
 TEST_F(FormTest, DigitButtonsCanBeReleasedOnlyInModeAll) {
   Deal(SparseLine());
   form->disnote[0]->click();  // mode None: the pressed button stays down
-  EXPECT_EQ(form->SelectedDigit(), 1);
+  EXPECT_EQ(form->game.SelectedDigit(), 1);
   Key(Qt::Key_F2);
   form->disnote[0]->click();  // mode All: it may go up
-  EXPECT_EQ(form->SelectedDigit(), 0);
+  EXPECT_EQ(form->game.SelectedDigit(), 0);
   Key(Qt::Key_F1);  // None selects 1 when no digit is selected
-  EXPECT_EQ(form->SelectedDigit(), 1);
+  EXPECT_EQ(form->game.SelectedDigit(), 1);
 }
 
 TEST_F(FormTest, StatusHintsForCellsAndPanels) {

@@ -20,25 +20,7 @@
 #include "shell/ApplyLanguage.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
-
-inline const std::string kSolution =
-    "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
-
-// The solution as a bank line with the listed 0-based cells open.
-inline std::string LineWithBlanks(const std::vector<int>& open) {
-  std::string line = kSolution;
-  for (int i : open) line[static_cast<size_t>(i)] = static_cast<char>('A' + (kSolution[static_cast<size_t>(i)] - '1'));
-  return line;
-}
-
-// The bench puzzle: 17 clues.
-inline std::string SparseLine() {
-  const std::string puzzle = "********3**72*******9****5**3**********1***2**68***7******63********8***1*5****9*";
-  std::vector<int> open;
-  for (int i = 0; i < 81; ++i)
-    if (puzzle[static_cast<size_t>(i)] == '*') open.push_back(i);
-  return LineWithBlanks(open);
-}
+#include "support/TestPuzzles.h"
 
 class FormTest : public ::testing::Test {
  protected:
@@ -47,13 +29,13 @@ class FormTest : public ::testing::Test {
     form->CreateOtherWindows();
     // With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
     // forth, so a dealt line reaches the board unchanged.
-    form->random = std::make_unique<ScriptedRandom>();
+    form->game.random = std::make_unique<ScriptedRandom>();
     form->show();
   }
 
   // Deals a puzzle as the Very Easy command does, from a one-puzzle bank.
   void Deal(const std::string& line) {
-    form->bank = Tfrmtk({{line, line}, {line, line}, {line, line}, {line, line}, {line, line}});
+    form->game.bank = Tfrmtk({{line, line}, {line, line}, {line, line}, {line, line}, {line, line}});
     form->NewGame(0);
   }
 
@@ -69,7 +51,7 @@ class FormTest : public ::testing::Test {
   void ClickCandidate(int row, int col, int d, Qt::MouseButton b) { form->CandidateMouseDown(node(row, col), d, b); }
   void SelectDigit(int d) { form->FormKeyDown(Qt::Key_0 + d, Qt::NoModifier); }
   void Key(int key) { QTest::keyClick(form.get(), static_cast<Qt::Key>(key)); }
-  size_t LogSize() const { return form->steps.memostep.size(); }
+  size_t LogSize() const { return form->game.steps.memostep.size(); }
   QString Text(const char* key) const { return QString::fromStdString(form->lst1.LookupText(key)); }
   bool Enabled(QToolButton* b) const { return b->isEnabled(); }
 

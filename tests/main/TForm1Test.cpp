@@ -36,9 +36,15 @@ TEST_F(FormTest, StartUpState) {
   EXPECT_FALSE(form->colorgrid1->BackgroundEnabled());
   EXPECT_FALSE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->TimeLabel1->text(), "0:0:0");
-  EXPECT_TRUE(form->steps.memostep.empty());
+  EXPECT_TRUE(form->game.steps.memostep.empty());
   EXPECT_FALSE(form->WC_Label->isVisible());
-  EXPECT_EQ(form->marking.at(5, 5, 3), kNoMarking);
+  EXPECT_EQ(form->game.marking.at(5, 5, 3), kNoMarking);
+  // Commands that need a puzzle wait for one; the board shows its real
+  // colours from the first paint.
+  for (QToolButton* b : {form->btRestart, form->btsolve, form->btcheck, form->btShowhint})
+    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+  EXPECT_EQ(node(1, 4)->color(), 16747403u);
+  EXPECT_EQ(node(1, 1)->color(), kClWhite);
   // The data folder and its replay folder exist and are the current directory.
   EXPECT_TRUE(QDir(form->dataFolder + "replay").exists());
   EXPECT_EQ(QDir::current().absolutePath() + "/", form->dataFolder);
@@ -78,14 +84,14 @@ TEST_F(FormTest, NewGameDealsTheLevel) {
   Deal(SparseLine());
   EXPECT_TRUE(form->sd991->isEnabled());
   EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_veryeasy"));
-  EXPECT_EQ(form->sd991->nd(), 0);
+  EXPECT_EQ(form->game.Level(), 0);
   EXPECT_EQ(cell(1, 9).state, CellState::Given);
   EXPECT_EQ(cell(1, 9).digits, "3");
   EXPECT_EQ(cell(1, 1).state, CellState::Open);
   EXPECT_EQ(cell(1, 1).digits, board().FreeDigits(1, 1));
   EXPECT_TRUE(form->rb_none->isChecked());
-  EXPECT_EQ(form->SelectedDigit(), 1);
-  EXPECT_EQ(form->steps.memostep, std::vector<std::string>{BoardToStep(board())});
+  EXPECT_EQ(form->game.SelectedDigit(), 1);
+  EXPECT_EQ(form->game.steps.memostep, std::vector<std::string>{BoardToStep(board())});
   EXPECT_TRUE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->TimeLabel1->MS(), 0);
   EXPECT_TRUE(form->btStartBranch->isEnabled());
@@ -95,9 +101,9 @@ TEST_F(FormTest, NewGameDealsTheLevel) {
   // Each level has its command and label.
   for (int level = 0; level < 5; ++level) {
     form->btCreate[static_cast<size_t>(level)]->click();
-    EXPECT_EQ(form->sd991->nd(), level);
+    EXPECT_EQ(form->game.Level(), level);
     form->mnLevel[static_cast<size_t>(level)]->trigger();
-    EXPECT_EQ(form->sd991->nd(), level);
+    EXPECT_EQ(form->game.Level(), level);
   }
   EXPECT_EQ(form->ndtxt->text().toStdString(), "レベル：最高級");
   EXPECT_TRUE(dialogs.shown.isEmpty());  // no question is asked
@@ -112,12 +118,12 @@ TEST_F(FormTest, NewGameOverAHalfPlayedOneResetsEverything) {
   form->chkcolor->setChecked(false);
   form->TimeLabel1->setMS(5000);
   ASSERT_GT(LogSize(), 1u);
-  ASSERT_NE(form->marking.at(5, 5, 0), kNoMarking);
+  ASSERT_NE(form->game.marking.at(5, 5, 0), kNoMarking);
 
   form->btCreate[1]->click();
   EXPECT_EQ(LogSize(), 1u);
-  EXPECT_EQ(form->marking.at(5, 5, 0), kNoMarking);
-  EXPECT_EQ(node(5, 5)->color(), form->NaturalCellColour(5, 5));
+  EXPECT_EQ(form->game.marking.at(5, 5, 0), kNoMarking);
+  EXPECT_EQ(node(5, 5)->color(), form->game.NaturalCellColour(IndexOf(5, 5)));
   EXPECT_EQ(form->TimeLabel1->MS(), 0);
   EXPECT_EQ(cell(1, 1).state, CellState::Open);
   EXPECT_FALSE(form->WC_Label->isVisible());
@@ -155,9 +161,10 @@ TEST_F(FormTest, RestartAskedYesAndNo) {
   EXPECT_EQ(form->TimeLabel1->MS(), 0);
   EXPECT_TRUE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_veryeasy"));
-  // The branch stays open across a restart.
-  EXPECT_TRUE(form->btAccept->isEnabled());
-  EXPECT_TRUE(form->btRejectBranch->isEnabled());
+  // Restart closes the branch: the buttons are as at the start of a game.
+  EXPECT_TRUE(form->btStartBranch->isEnabled());
+  EXPECT_FALSE(form->btAccept->isEnabled());
+  EXPECT_FALSE(form->btRejectBranch->isEnabled());
 }
 
 TEST_F(FormTest, ClockCountsTicksTimesTheInterval) {
@@ -212,7 +219,7 @@ TEST_F(FormTest, AFullGridThatBreaksNoRuleIsSolvedEvenIfItDiffersFromTheSolution
   std::string other = kSolution;
   for (int c = 0; c < 3; ++c) std::swap(other[static_cast<size_t>(c)], other[static_cast<size_t>(9 + c)]);
   Deal(LineWithBlanks({0}));
-  form->QJ1.SetSolution(other);  // the holder now disagrees with what will be placed
+  form->game.QJ1.SetSolution(other);  // the holder now disagrees with what will be placed
   SelectDigit(4);
   LeftClick(1, 1);
   EXPECT_TRUE(form->WC_Label->isVisible());
@@ -229,11 +236,42 @@ TEST_F(FormTest, DigitBarsCountPlacedAndGivenDigits) {
   EXPECT_EQ(form->ProgressBar[6]->value(), 9);
   // Clicking bar 6 selects digit 6 like the key.
   emit form->ProgressBar[5]->OnMouseDown(Qt::LeftButton);
-  EXPECT_EQ(form->SelectedDigit(), 6);
+  EXPECT_EQ(form->game.SelectedDigit(), 6);
   EXPECT_TRUE(form->disnote[5]->isChecked());
   // The border follows the mouse.
   emit form->ProgressBar[2]->OnMouseEnter();
   EXPECT_EQ(form->ProgressBar[2]->BorderWidth(), 0);
   emit form->ProgressBar[2]->OnMouseLeave();
   EXPECT_EQ(form->ProgressBar[2]->BorderWidth(), 1);
+}
+
+TEST_F(FormTest, DigitRowKeysSelectWhateverTheLayoutPrintsOnThem) {
+  Deal(SparseLine());
+  // AZERTY: the key of 2 gives "é" without Shift; its key code is the digit row's.
+  QKeyEvent eacute(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, 11, 0, 0, QStringLiteral("é"));
+  QApplication::sendEvent(form.get(), &eacute);
+  EXPECT_EQ(form->game.SelectedDigit(), 2);
+  QKeyEvent shifted(QEvent::KeyPress, Qt::Key_7, Qt::ShiftModifier, 16, 0, 0, QStringLiteral("7"));
+  QApplication::sendEvent(form.get(), &shifted);
+  EXPECT_EQ(form->game.SelectedDigit(), 7);
+  // The keypad is not the digit row.
+  QKeyEvent keypad(QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, 89, 0, 0, QStringLiteral("3"));
+  QApplication::sendEvent(form.get(), &keypad);
+  EXPECT_EQ(form->game.SelectedDigit(), 7);
+}
+
+TEST_F(FormTest, StatusHintsClearWhenThePointerLeaves) {
+  Deal(SparseLine());
+  QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+  QApplication::sendEvent(form->btsolve, &enter);
+  EXPECT_EQ(form->sb1Panel->text(), HintOf(form->btsolve));
+  QApplication::sendEvent(form->btsolve, &leave);  // onto the bar, which has no hint
+  EXPECT_EQ(form->sb1Panel->text(), "");
+  emit form->sd991->cellEnter(node(1, 1));
+  EXPECT_FALSE(form->sb1Panel->text().isEmpty());
+  emit form->sd991->cellLeave(node(1, 1));
+  EXPECT_EQ(form->sb1Panel->text(), "");
+  QApplication::sendEvent(form->chkcolor, &enter);
+  QApplication::sendEvent(form.get(), &leave);  // out of the window
+  EXPECT_EQ(form->sb1Panel->text(), "");
 }

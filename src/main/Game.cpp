@@ -1,0 +1,434 @@
+#include "main/Game.h"
+
+#include <algorithm>
+
+#include "core/HolderToBoard.h"
+
+namespace {
+
+std::string DigitText(int d) { return std::string(1, static_cast<char>('0' + d)); }
+
+// The digits 1..9 that occur in a or in b, ascending.
+std::string UnionDigits(const std::string& a, const std::string& b) {
+  std::string out;
+  for (char d = '1'; d <= '9'; ++d)
+    if (a.find(d) != std::string::npos || b.find(d) != std::string::npos) out += d;
+  return out;
+}
+
+std::string DeleteFirst(std::string s, const std::string& t) {
+  if (const auto p = s.find(t); p != std::string::npos) s.erase(p, t.size());
+  return s;
+}
+
+bool IsBoardColour(const BoardLook& look, std::uint32_t c) {
+  return c == look.errorcolor || c == look.highcolor || c == look.UNFoucsColor1 || c == look.UNFoucsColor2;
+}
+
+// Red text is unreadable on a background whose red channel dominates.
+bool TooRedForRedText(std::uint32_t c) {
+  const int r = static_cast<int>(c & 0xFF), g = static_cast<int>((c >> 8) & 0xFF), b = static_cast<int>((c >> 16) & 0xFF);
+  return r >= 160 && g < 120 && b < 120;
+}
+
+}  // namespace
+
+Game::Game() : random(std::make_unique<ClockRandom>()) {
+  // Before the first game the board is blank and every cell is a clue, so
+  // nothing on it reacts.
+  for (int i = 0; i < kCells; ++i) {
+    board.cell(i).digits.clear();
+    board.cell(i).state = CellState::Given;
+  }
+}
+
+// --- lifecycle ---------------------------------------------------------------
+
+void Game::ClearBoard() {
+  QJ1.ClearDigits();
+  for (int i = 0; i < kCells; ++i) {
+    board.cell(i).state = CellState::Open;
+    board.cell(i).digits.clear();
+  }
+  marking.Reset();
+}
+
+// The steps that a new game, a restart and every loaded puzzle share.
+void Game::ResetPlay() {
+  markingOn_ = false;
+  mode_ = DisplayMode::None;
+  selectedDigit_ = 1;
+  allowAllUp_ = false;
+  menuSuppressed_ = false;
+  hintCell_ = -1;
+  solvedMarker_ = false;
+  gaveUp_ = false;
+  board.MarkConflicts();
+  steps.ClearSteps(board);
+  elapsedMs_ = 0;
+  clockRunning_ = true;
+  inProgress_ = true;
+  branch_ = BranchState::Idle;
+  BranchBoard.clear();
+}
+
+bool Game::NewGame(int level) {
+  TQJ dealt;
+  if (!PickBankPuzzle(bank, level, dealt, *random)) return false;
+  ClearBoard();
+  QJ1 = dealt;
+  StartFromHolder(level);
+  return true;
+}
+
+void Game::StartFromHolder(int level) {
+  marking.Reset();
+  LoadBoardFromHolder(board, QJ1, true);
+  board.nd = level;
+  ResetPlay();
+}
+
+void Game::Restart() {
+  if (!inProgress_) return;
+  marking.Reset();
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = board.cell(i);
+    if (c.state == CellState::Given) continue;
+    c.state = CellState::Open;
+    c.digits = board.FreeDigits(c.row, c.col);
+  }
+  ResetPlay();
+}
+
+void Game::Tick(int ms) {
+  if (clockRunning_) elapsedMs_ += ms;
+}
+
+std::array<int, 10> Game::DigitCounts() const {
+  std::array<int, 10> count{};
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board.cell(i);
+    if (c.isOpen() || c.digits.size() != 1 || c.digits[0] < '1' || c.digits[0] > '9') continue;
+    int& n = count[static_cast<size_t>(c.digits[0] - '0')];
+    n = std::min(n + 1, 9);
+  }
+  return count;
+}
+
+// After every change of the board: conflicts are flagged again and the board
+// is logged when it differs from the step shown.
+void Game::Changed() {
+  board.MarkConflicts();
+  steps.RecordStep(board);
+}
+
+GameOutcome Game::Announce(const char* key, bool disableBranches) {
+  // A board that Show Solution filled is not the player's solve.
+  if (gaveUp_) return {};
+  solvedMarker_ = true;
+  clockRunning_ = false;
+  if (disableBranches) branch_ = BranchState::Off;
+  return {key, true};
+}
+
+// --- input ---------------------------------------------------------------------
+
+GameOutcome Game::CellPress(int index, MouseButton button, std::uint32_t paint) {
+  Cell& c = board.cell(index);
+  if (markingOn_) {
+    menuSuppressed_ = true;
+    if (button == MouseButton::Left) {
+      const std::uint32_t kept = IsBoardColour(look, paint) ? kNoMarking : paint;
+      for (int k = 0; k <= 9; ++k) marking.at(c.row, c.col, k) = kept;
+    } else if (button == MouseButton::Right) {
+      for (int k = 0; k <= 9; ++k) marking.at(c.row, c.col, k) = kNoMarking;
+    }
+    return {};
+  }
+  hintCell_ = -1;
+  if (mode_ == DisplayMode::None) {
+    if (button == MouseButton::Left && c.state != CellState::Given && selectedDigit_ != 0) {
+      c.digits = DigitText(selectedDigit_);
+      c.state = CellState::Placed;
+    } else if (button == MouseButton::Right && c.state != CellState::Given) {
+      c.state = CellState::Open;
+      c.digits.clear();
+    }
+    Changed();
+    if (board.IsSolved()) return Announce("msg_Puzzlesolved", true);
+    return {};
+  }
+  menuSuppressed_ = false;
+  if (button == MouseButton::Left && c.state == CellState::Placed) {
+    // Taking a placed digit back gives it back to the peers, whatever the
+    // auto-update switch says.
+    const std::string old = c.digits;
+    c.digits = board.FreeDigits(c.row, c.col);
+    c.state = CellState::Open;
+    board.RestoreDigitToPeers(c.row, c.col, old);
+    Changed();
+    if (board.IsSolved()) return Announce("msg_Puzzlesolved", true);
+  }
+  return {};
+}
+
+GameOutcome Game::CandidatePress(int index, int digit, MouseButton button, std::uint32_t paint) {
+  Cell& c = board.cell(index);
+  menuSuppressed_ = true;  // the menu request that follows a right press shows nothing
+  if (markingOn_) {
+    if (button == MouseButton::Left)
+      marking.at(c.row, c.col, digit) = IsBoardColour(look, paint) ? kNoMarking : paint;
+    else if (button == MouseButton::Right)
+      marking.at(c.row, c.col, digit) = marking.at(c.row, c.col, 0);  // the cell's own paint, if any
+    return {};
+  }
+  if (mode_ != DisplayMode::None && button != MouseButton::Middle) {
+    hintCell_ = -1;
+    auto placeDigit = [&] {
+      c.state = CellState::Placed;
+      if (autoUpdate_) board.RemoveDigitFromPeers(c.row, c.col);
+    };
+    if (button == MouseButton::Left) {
+      c.digits = DigitText(digit);
+      placeDigit();
+    } else {
+      c.digits = Board::RemoveChars(c.digits, DigitText(digit));
+      if (c.digits.size() == 1)
+        placeDigit();  // the last candidate becomes the cell's digit
+      else
+        c.state = CellState::Open;
+    }
+    Changed();
+  }
+  if (board.IsSolved()) return Announce("msg_puzzle_solved", false);
+  return {};
+}
+
+bool Game::CellHasMenu(int index) const {
+  const Cell& c = board.cell(index);
+  if (c.state == CellState::Given) return false;
+  switch (mode_) {
+    case DisplayMode::All: return true;
+    case DisplayMode::OnlyOne: return c.digits.find(static_cast<char>('0' + selectedDigit_)) != std::string::npos;
+    case DisplayMode::None: break;
+  }
+  return false;
+}
+
+std::vector<CellMenuItem> Game::CellMenu(int index) const {
+  std::vector<CellMenuItem> items;
+  if (menuSuppressed_) return items;
+  const std::string& s = board.cell(index).digits;
+  for (int d = 1; d <= 9; ++d)
+    if (s.find(static_cast<char>('0' + d)) == std::string::npos) items.push_back({'+', d});
+  for (int d = 1; d <= 9; ++d)
+    if (s.find(static_cast<char>('0' + d)) != std::string::npos) items.push_back({'-', d});
+  items.push_back({'X', 0});
+  return items;
+}
+
+GameOutcome Game::CellMenuClick(int index, CellMenuItem item) {
+  Cell& c = board.cell(index);
+  const std::string d = item.digit > 0 ? DigitText(item.digit) : std::string();
+  hintCell_ = -1;
+  if (item.op == '+') {
+    const std::string old = c.digits;
+    const bool wasPlaced = c.state == CellState::Placed;
+    c.digits = UnionDigits(c.digits, d);
+    c.state = CellState::Open;
+    if (wasPlaced) board.RestoreDigitToPeers(c.row, c.col, old);
+  } else if (item.op == '-') {
+    c.digits = DeleteFirst(c.digits, d);
+  } else if (item.op == 'X') {
+    if (c.state == CellState::Placed) {
+      const std::string old = c.digits;
+      c.state = CellState::Open;
+      board.RestoreDigitToPeers(c.row, c.col, old);
+    }
+    c.digits = board.FreeDigits(c.row, c.col);
+  }
+  c.state = CellState::Open;
+  Changed();
+  if (board.IsSolved()) return Announce("msg_puzzle_solved", false);
+  return {};
+}
+
+// Unless every cell has a digit string, open cells without candidates get
+// their free digits.
+void Game::FillEmptyCandidates() {
+  bool full = true;
+  for (int i = 0; i < kCells && full; ++i) full = !board.cell(i).digits.empty();
+  if (full) return;
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = board.cell(i);
+    if (c.isOpen() && c.digits.empty()) c.digits = board.FreeDigits(c.row, c.col);
+  }
+}
+
+void Game::RefreshCandidates() {
+  FillEmptyCandidates();
+  if (autoUpdate_)
+    for (int i = 0; i < kCells; ++i) {
+      Cell& c = board.cell(i);
+      if (c.isOpen()) c.digits = board.PruneCandidates(c.row, c.col);
+    }
+}
+
+void Game::SelectMode(DisplayMode mode) {
+  mode_ = mode;
+  hintCell_ = -1;
+  switch (mode) {
+    case DisplayMode::None:
+      if (selectedDigit_ == 0) {
+        selectedDigit_ = 1;
+        allowAllUp_ = false;
+      }
+      return;
+    case DisplayMode::All:
+      RefreshCandidates();
+      allowAllUp_ = true;
+      break;
+    case DisplayMode::OnlyOne:
+      RefreshCandidates();
+      if (selectedDigit_ == 0) selectedDigit_ = 1;
+      allowAllUp_ = false;
+      break;
+  }
+  if (inProgress_) steps.RecordStep(board);
+}
+
+void Game::ClickDigit(int d, bool down) {
+  if (down)
+    selectedDigit_ = d;
+  else if (allowAllUp_ && selectedDigit_ == d)
+    selectedDigit_ = 0;
+  hintCell_ = -1;
+  if (mode_ == DisplayMode::OnlyOne) FillEmptyCandidates();
+}
+
+void Game::PressDigit(int d) { ClickDigit(d, true); }
+
+// --- colours -------------------------------------------------------------------
+
+std::uint32_t Game::NaturalCellColour(int index) const {
+  const Cell& c = board.cell(index);
+  std::uint32_t colour = IsEvenBox(c.row, c.col) ? look.UNFoucsColor2 : look.UNFoucsColor1;
+  if (!c.isOpen() && selectedDigit_ != 0 && c.digits == DigitText(selectedDigit_)) colour = look.highcolor;
+  if (c.isError) colour = look.errorcolor;
+  return colour;
+}
+
+std::uint32_t Game::CellBackground(int index) const {
+  const Cell& c = board.cell(index);
+  const std::uint32_t paint = marking.at(c.row, c.col, 0);
+  return paint != kNoMarking ? paint : NaturalCellColour(index);
+}
+
+std::uint32_t Game::PanelBackground(int index, int k) const {
+  const Cell& c = board.cell(index);
+  const std::uint32_t paint = marking.at(c.row, c.col, k);
+  return paint != kNoMarking ? paint : NaturalCellColour(index);
+}
+
+std::vector<int> Game::WrongCells() const {
+  std::vector<int> wrong;
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board.cell(i);
+    const int solution = QJ1.node(i).digit;
+    if (c.digits.size() == 1 && solution != 0 && c.digits[0] - '0' != solution) wrong.push_back(i);
+  }
+  return wrong;
+}
+
+std::uint32_t Game::CheckFontColour(int index) const {
+  const std::uint32_t background = index == hintCell_ ? kHintColour : CellBackground(index);
+  return TooRedForRedText(background) ? 0xFFFFFF : kCheckColour;
+}
+
+// --- commands ------------------------------------------------------------------
+
+void Game::Hint() {
+  const std::string s = QJ1.GetSolution();
+  int last = -1;
+  if (!s.empty())
+    for (int i = kCells - 1; i >= 0 && last < 0; --i)
+      if (board.cell(i).isOpen()) last = i;
+  hintCell_ = -1;
+  if (last >= 0) {
+    Cell& c = board.cell(last);
+    c.digits = s.substr(static_cast<size_t>(last), 1);
+    c.state = CellState::Placed;
+    if (autoUpdate_) board.RemoveDigitFromPeers(c.row, c.col);
+    hintCell_ = last;
+  }
+  // The hint is logged but does not look for conflicts or a solve; the
+  // player's next change does.
+  steps.RecordStep(board);
+}
+
+void Game::FillSolution(const std::string& t) {
+  for (int i = 0; i < kCells; ++i) {
+    Cell& c = board.cell(i);
+    if (c.state == CellState::Given) continue;
+    c.digits = t.substr(static_cast<size_t>(i), 1);
+    c.state = CellState::Placed;
+  }
+  board.MarkConflicts();
+  hintCell_ = -1;
+  // The player gave up: the clock stops and a later click on the filled
+  // board is not their solve.
+  gaveUp_ = true;
+  clockRunning_ = false;
+}
+
+Game::SolveResult Game::Solve(std::string* first, std::string* other) {
+  if (const std::string s = QJ1.GetSolution(); !s.empty()) {
+    FillSolution(s);
+    return SolveResult::Filled;
+  }
+  const Tfrm_sol::CountResult r = solver.CountSolutions(board.PuzzleString());
+  if (r.result == 0) {
+    FillSolution(r.first);
+    return SolveResult::Filled;
+  }
+  if (r.result == 1) return SolveResult::NoSolution;
+  if (first) *first = r.first;
+  if (other) *other = r.other;
+  return SolveResult::Several;
+}
+
+// --- move log and branches -------------------------------------------------------
+
+void Game::GoToStep(void (Tfrmstep::*stepTo)()) {
+  (steps.*stepTo)();
+  StepToBoard(board, steps.CurrentLine());
+  board.MarkConflicts();
+  if (mode_ == DisplayMode::None && selectedDigit_ == 0) {
+    selectedDigit_ = 1;
+    allowAllUp_ = false;
+  }
+  hintCell_ = -1;
+}
+
+void Game::StartBranch() {
+  branch_ = BranchState::Trying;
+  BranchBoard = BoardToStep(board);
+}
+
+void Game::AcceptBranch() {
+  branch_ = BranchState::Idle;
+  BranchBoard.clear();
+}
+
+void Game::RejectBranch() {
+  branch_ = BranchState::Idle;
+  if (StepToBoard(board, BranchBoard)) {
+    if (mode_ == DisplayMode::None && selectedDigit_ == 0) {
+      selectedDigit_ = 1;
+      allowAllUp_ = false;
+    }
+    hintCell_ = -1;
+    Changed();
+  }
+  BranchBoard.clear();
+}

@@ -1,0 +1,156 @@
+#pragma once
+// One game: everything the main window shows and every rule of play, without
+// a window. The holder, the board, the level, the move log, the branch
+// snapshot, the marking paint, the display mode, the selected digit, the
+// auto-update switch and the clock live here; the window turns presses into
+// one call of this class and then shows what it holds.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Board.h"
+#include "core/BoardLook.h"
+#include "core/RandomSource.h"
+#include "core/TQJ.h"
+#include "core/Tfrm_sol.h"
+#include "core/Tfrmtk.h"
+#include "main/MarkingTable.h"
+#include "main/StepLog.h"
+
+enum class DisplayMode { None, All, OnlyOne };
+enum class MouseButton { Left, Right, Middle };
+// Start Branch enabled (Idle), Accept and Reject enabled (Trying), or all
+// three disabled (Off: before the first game and after a solve by a click).
+enum class BranchState { Off, Idle, Trying };
+
+// What an operation asks the window to show besides the board itself.
+struct GameOutcome {
+  std::string message;  // language key of an information box, or empty
+  bool solved = false;  // the player has just solved the puzzle
+};
+
+// One entry of the cell menu.
+struct CellMenuItem {
+  char op;    // '+' add a candidate, '-' remove one, 'X' regenerate
+  int digit;  // 1..9, 0 for 'X'
+};
+
+class Game {
+ public:
+  static constexpr std::uint32_t kCheckColour = 0x0000FE;  // RGB(254, 0, 0)
+  static constexpr std::uint32_t kHintColour = 0x00FFFF;   // RGB(255, 255, 0)
+
+  Game();
+
+  // --- lifecycle ---
+  // Deals a puzzle of the level from the bank; false when the level has none.
+  bool NewGame(int level);
+  void Restart();
+  // Puts the holder's puzzle on the board as a fresh game of the level
+  // (clues Given, other cells Open with their free digits).
+  void StartFromHolder(int level);
+  void Tick(int ms);
+  bool InProgress() const { return inProgress_; }
+  bool ClockRunning() const { return clockRunning_; }
+  void SetClockRunning(bool on) { clockRunning_ = on; }
+  std::int64_t ElapsedMs() const { return elapsedMs_; }
+  void SetElapsedMs(std::int64_t ms) { elapsedMs_ = ms; }
+  int Level() const { return board.nd; }
+  bool SolvedMarker() const { return solvedMarker_; }
+  // The number of placed and given cells of each digit 1..9 (at most 9).
+  std::array<int, 10> DigitCounts() const;
+
+  // --- input ---
+  GameOutcome CellPress(int index, MouseButton button, std::uint32_t paint);
+  GameOutcome CandidatePress(int index, int digit, MouseButton button, std::uint32_t paint);
+  // The cell menu of a cell, empty when a press has just suppressed it.
+  std::vector<CellMenuItem> CellMenu(int index) const;
+  GameOutcome CellMenuClick(int index, CellMenuItem item);
+  bool CellHasMenu(int index) const;
+  void SelectMode(DisplayMode mode);
+  // A digit button pressed (down) or released (up, honoured in mode All).
+  void ClickDigit(int d, bool down);
+  // A digit key or a digit bar: that digit, whatever was selected.
+  void PressDigit(int d);
+  DisplayMode Mode() const { return mode_; }
+  int SelectedDigit() const { return selectedDigit_; }
+  bool AutoUpdate() const { return autoUpdate_; }
+  void SetAutoUpdate(bool on) { autoUpdate_ = on; }
+  bool MarkingOn() const { return markingOn_; }
+  void SetMarkingOn(bool on) { markingOn_ = on; }
+
+  // --- colours the window lays over the board ---
+  std::uint32_t NaturalCellColour(int index) const;
+  // The cell's background: the paint if it holds some, else its natural
+  // colour. Candidate panel k (1..9) likewise.
+  std::uint32_t CellBackground(int index) const;
+  std::uint32_t PanelBackground(int index, int k) const;
+  void ClearMarking() { marking.Reset(); }
+  // Cells whose single digit differs from the known solution.
+  std::vector<int> WrongCells() const;
+  // The font colour of a wrong digit that Check Error shows: the check red,
+  // or white where the background is too red to read it on.
+  std::uint32_t CheckFontColour(int index) const;
+  // The cell the last hint filled (shown yellow until the next change), or -1.
+  int HintCell() const { return hintCell_; }
+
+  // --- commands ---
+  // Check Error: the cells to show in the check colour.
+  std::vector<int> Check() const { return WrongCells(); }
+  void Hint();
+  enum class SolveResult { Filled, NoSolution, Several };
+  SolveResult Solve(std::string* first = nullptr, std::string* other = nullptr);
+
+  // --- move log ---
+  void StepFirst() { GoToStep(&Tfrmstep::StepFirst); }
+  void StepBack() { GoToStep(&Tfrmstep::StepBack); }
+  void StepNext() { GoToStep(&Tfrmstep::StepNext); }
+  void StepLast() { GoToStep(&Tfrmstep::StepLast); }
+  bool CanStepBack() const { return inProgress_ && !steps.IsAtFirst(); }
+  bool CanStepForward() const { return inProgress_ && !steps.IsAtLast(); }
+
+  // --- branches ---
+  void StartBranch();
+  void AcceptBranch();
+  void RejectBranch();
+  BranchState Branch() const { return branch_; }
+
+  // Model state, open to the file formats and to tests.
+  TQJ QJ1;
+  Board board;
+  Tfrmtk bank;
+  Tfrm_sol solver;
+  Tfrmstep steps;
+  MarkingTable marking;
+  std::string BranchBoard;
+  BoardLook look = BoardLook::MainBoard();
+  // Draws of the bank and shuffle; the clock seeds it unless a test fixes it.
+  std::unique_ptr<RandomSource> random;
+
+ private:
+  void ClearBoard();
+  void ResetPlay();
+  void RefreshCandidates();
+  void FillEmptyCandidates();
+  void Changed();
+  GameOutcome Announce(const char* key, bool disableBranches);
+  void GoToStep(void (Tfrmstep::*stepTo)());
+  void FillSolution(const std::string& t);
+
+  DisplayMode mode_ = DisplayMode::None;
+  int selectedDigit_ = 1;
+  bool allowAllUp_ = false;
+  bool autoUpdate_ = true;
+  bool markingOn_ = false;
+  bool menuSuppressed_ = false;
+  bool inProgress_ = false;
+  bool clockRunning_ = false;
+  bool solvedMarker_ = false;
+  bool gaveUp_ = false;  // the board was filled by Show Solution
+  int hintCell_ = -1;
+  std::int64_t elapsedMs_ = 0;
+  BranchState branch_ = BranchState::Off;
+};
