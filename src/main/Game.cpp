@@ -53,7 +53,8 @@ void Game::ClearBoard() {
   marking.Reset();
 }
 
-// The steps that a new game, a restart and every loaded puzzle share.
+// The steps that a new game, a restart and every loaded puzzle share; each
+// then starts a fresh log or installs a file's.
 void Game::ResetPlay() {
   markingOn_ = false;
   mode_ = DisplayMode::None;
@@ -64,7 +65,6 @@ void Game::ResetPlay() {
   solvedMarker_ = false;
   gaveUp_ = false;
   board.MarkConflicts();
-  steps.ClearSteps(board);
   elapsedMs_ = 0;
   clockRunning_ = true;
   inProgress_ = true;
@@ -86,6 +86,60 @@ void Game::StartFromHolder(int level) {
   LoadBoardFromHolder(board, QJ1, true);
   board.nd = level;
   ResetPlay();
+  steps.ClearSteps(board);
+}
+
+void Game::RestoreReplay(const ReplayData& data) {
+  ClearBoard();
+  QJ1.SetGivens(data.givens);
+  QJ1.SetSolution(data.solution);
+  steps.memostep = data.log;
+  steps.StepLast();
+  StepToBoard(board, steps.CurrentLine());
+  board.nd = data.level;
+  ResetPlay();
+}
+
+ReplayData Game::ToReplay() const {
+  if (!inProgress_) return {};
+  return {board.nd, board.GetGivens(), QJ1.GetSolution(), steps.memostep};
+}
+
+bool Game::OpenSaved(int level, const std::string& solution, const std::string& step) {
+  Board scratch;
+  if (!StepToBoard(scratch, step)) return false;
+  const DisplayMode mode = mode_;
+  const bool markingOn = markingOn_;
+  ClearBoard();
+  StepToBoard(board, step);
+  board.nd = level;
+  QJ1.SetGivens(board.GetGivens());
+  QJ1.SetSolution(solution);
+  ResetPlay();
+  steps.ClearSteps(board);
+  mode_ = mode;
+  markingOn_ = markingOn;
+  allowAllUp_ = mode == DisplayMode::All;
+  ClickDigit(1, true);
+  return true;
+}
+
+void Game::PlayPuzzle(const Board& editor, const std::string& solution) {
+  ClearBoard();
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& e = editor.cell(i);
+    const bool given = e.state == CellState::Placed;
+    board.cell(i).digits = e.digits;
+    board.cell(i).state = given ? CellState::Given : CellState::Open;
+    TNode& n = QJ1.node(i);
+    n.isGiven = given && e.digits.size() == 1;
+    n.digit = n.isGiven ? e.digits[0] - '0' : 0;
+  }
+  if (!solution.empty()) QJ1.SetSolution(solution);
+  LoadBoardFromHolder(board, QJ1, false);
+  board.nd = 5;
+  ResetPlay();
+  steps.ClearSteps(board);
 }
 
 void Game::Restart() {
@@ -98,6 +152,7 @@ void Game::Restart() {
     c.digits = board.FreeDigits(c.row, c.col);
   }
   ResetPlay();
+  steps.ClearSteps(board);
 }
 
 void Game::Tick(int ms) {

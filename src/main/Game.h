@@ -18,6 +18,7 @@
 #include "core/Tfrm_sol.h"
 #include "core/Tfrmtk.h"
 #include "main/MarkingTable.h"
+#include "main/ReplayFile.h"
 #include "main/StepLog.h"
 
 enum class DisplayMode { None, All, OnlyOne };
@@ -52,6 +53,18 @@ class Game {
   // Puts the holder's puzzle on the board as a fresh game of the level
   // (clues Given, other cells Open with their free digits).
   void StartFromHolder(int level);
+  // A replay or the last game, already checked whole: the holder from its
+  // clues and solution, the whole log, the board at its last line.
+  void RestoreReplay(const ReplayData& data);
+  // The game in the replay format (nothing to write before the first game).
+  ReplayData ToReplay() const;
+  // A saved game: the board from a step line, a fresh log and clock. The
+  // display mode and the Marking switch stay as they are. False (nothing
+  // changed) when the line does not decode.
+  bool OpenSaved(int level, const std::string& solution, const std::string& step);
+  // The editor's puzzle: its placed cells become clues, its open cells keep
+  // their candidates; level 5. solution may be "" (unknown).
+  void PlayPuzzle(const Board& editor, const std::string& solution);
   void Tick(int ms);
   bool InProgress() const { return inProgress_; }
   bool ClockRunning() const { return clockRunning_; }

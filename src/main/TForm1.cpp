@@ -112,6 +112,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // 7. and 8. The game model starts blank, unpainted and without a branch;
   // the board waits, disabled, for the first game.
   WireBoard();
+  WireCommands();
   connect(chkcolor, &QCheckBox::toggled, this, [this](bool on) { game.SetMarkingOn(on); });
   connect(cbautoupdate, &QCheckBox::toggled, this, [this](bool on) { game.SetAutoUpdate(on); });
   Refresh();
@@ -144,10 +145,10 @@ void TForm1::CreateMenus() {
   auto separator = [](QMenu* m, const char* name) { m->addSeparator()->setObjectName(name); };
 
   QMenu* file = menu("mnFile", "&File");
-  QAction* mnSaveCurrentBoard = item(file, "mnSaveCurrentBoard", "&Save Current Board");
-  QAction* mnDisplayYourGameList1 = item(file, "mnDisplayYourGameList1", "Display Your Game List");
-  QAction* mnPrintableBoard = item(file, "mnPrintableBoard", "Printable Board");
-  QAction* mnImportSudoku = item(file, "mnImportSudoku", "&Import or Create Sudoku");
+  mnSaveCurrentBoard = item(file, "mnSaveCurrentBoard", "&Save Current Board");
+  mnDisplayYourGameList1 = item(file, "mnDisplayYourGameList1", "Display Your Game List");
+  mnPrintableBoard = item(file, "mnPrintableBoard", "Printable Board");
+  mnImportSudoku = item(file, "mnImportSudoku", "&Import or Create Sudoku");
   separator(file, "N5");
   mnContinue = item(file, "mnContinue", "Continue Your Last Game");
   separator(file, "N18");
@@ -162,18 +163,18 @@ void TForm1::CreateMenus() {
     connect(mnLevel[static_cast<size_t>(level)], &QAction::triggered, this, [this, level] { NewGame(level); });
   }
   separator(newGame, "N1");
-  QAction* mnDisplayYourGameList2 = item(newGame, "mnDisplayYourGameList2", "Display Your Game List");
+  mnDisplayYourGameList2 = item(newGame, "mnDisplayYourGameList2", "Display Your Game List");
 
   QMenu* tools = menu("mnTools", "Tools");
-  QAction* mnAppearance = item(tools, "mnAppearance", "Appearance");
+  mnAppearance = item(tools, "mnAppearance", "Appearance");
   separator(tools, "N2");
-  QAction* savet = item(tools, "savet", "Save Replay");
-  QAction* mnLoadReplay = item(tools, "mnLoadReplay", "Load Replay");
+  savet = item(tools, "savet", "Save Replay");
+  mnLoadReplay = item(tools, "mnLoadReplay", "Load Replay");
   separator(tools, "N3");
-  QAction* mnCopyPuzzleToClipboard = item(tools, "mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard");
+  mnCopyPuzzleToClipboard = item(tools, "mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard");
 
   QMenu* help = menu("mnHelp", "Help");
-  QAction* mnContent = item(help, "mnContent", "Contents");
+  mnContent = item(help, "mnContent", "Contents");
   separator(help, "N15");
   QAction* mnCheckNewVersion = item(help, "mnCheckNewVersion", "Check New Version");
   mnAutoCheckNewVersion = item(help, "mnAutoCheckNewVersion", "Auto Check New Version");
@@ -188,20 +189,34 @@ void TForm1::CreateMenus() {
     AppPlatform().OpenDocument(QString::fromUtf8(lst1.LookupText("frm_about.lbl2.caption")));
   });
   separator(help, "N4");
-  QAction* mnAbout = item(help, "mnAbout", "&About Tessvar");
+  mnAbout = item(help, "mnAbout", "&About Tessvar");
   QAction* mnCreateTxt = item(help, "mnCreateTxt", "Create Language File");
   mnCreateTxt->setVisible(false);
-  connect(mnContent, &QAction::triggered, this, [] {
-    AppPlatform().OpenDocument(AppPlatform().ProgramFolder() + "help" + "3" + ".chm");
-  });
-
   // Nothing here checks for new versions: the program makes no network calls.
   mnCheckNewVersion->setVisible(false);
   mnAutoCheckNewVersion->setVisible(false);
-  // Commands whose windows this build does not have yet.
-  for (QAction* a : {mnSaveCurrentBoard, mnDisplayYourGameList1, mnPrintableBoard, mnImportSudoku, mnContinue,
-                     mnDisplayYourGameList2, mnAppearance, savet, mnLoadReplay, mnCopyPuzzleToClipboard, mnAbout})
-    a->setEnabled(false);
+}
+
+void TForm1::WireCommands() {
+  auto on = [this](QAction* a, void (TForm1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
+  auto click = [this](QToolButton* b, void (TForm1::*handler)()) { connect(b, &QToolButton::clicked, this, handler); };
+  on(mnContinue, &TForm1::mnContinueClick);
+  on(savet, &TForm1::savetClick);
+  on(mnLoadReplay, &TForm1::mnLoadReplayClick);
+  on(mnSaveCurrentBoard, &TForm1::btsaveClick);
+  click(btsave, &TForm1::btsaveClick);
+  on(mnDisplayYourGameList1, &TForm1::btDisplayYourGameListClick);
+  on(mnDisplayYourGameList2, &TForm1::btDisplayYourGameListClick);
+  click(btDisplayYourGameList, &TForm1::btDisplayYourGameListClick);
+  on(mnAppearance, &TForm1::mnAppearanceClick);
+  on(mnImportSudoku, &TForm1::btimportClick);
+  click(btimport, &TForm1::btimportClick);
+  on(mnCopyPuzzleToClipboard, &TForm1::btcopyClick);
+  click(btcopy, &TForm1::btcopyClick);
+  on(mnPrintableBoard, &TForm1::btprintableBoardClick);
+  click(btprintableBoard, &TForm1::btprintableBoardClick);
+  on(mnContent, &TForm1::mnContentClick);
+  on(mnAbout, &TForm1::mnAboutClick);
 }
 
 QToolButton* TForm1::AddToolButton(QToolBar* bar, const char* name, const char* icon, const QString& hint) {
@@ -266,7 +281,6 @@ void TForm1::CreateTopToolBar() {
   ndtxt->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
   ndtxt->setIndent(6);
   ToolBar1->addWidget(ndtxt);
-  for (QToolButton* b : {btDisplayYourGameList, btsave, btprintableBoard, btimport, btcopy}) b->setEnabled(false);
 }
 
 void TForm1::CreateBoardPanel() {
@@ -530,6 +544,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::FormClose() {
-  // The last game and the appearance settings are written here once the
-  // program keeps them in files; until then closing keeps nothing.
+  // The last game first, then the settings.
+  SaveLastGame();
+  SaveSettings();
 }

@@ -82,6 +82,29 @@ class TForm1 : public QMainWindow {
   void btAcceptClick();
   void btRejectBranchClick();
 
+  // --- last game and replays (TForm1Files.cpp) ---
+  void mnContinueClick();
+  void savetClick();
+  void mnLoadReplayClick();
+  void SaveLastGame();
+
+  // --- saved games (TForm1Games.cpp) ---
+  void btsaveClick();
+  void btDisplayYourGameListClick();
+
+  // --- appearance and language (TForm1Appearance.cpp) ---
+  void mnAppearanceClick();
+  void SaveSettings();
+
+  // --- puzzle entry (TForm1Entry.cpp) ---
+  void btimportClick();
+
+  // --- output and help (TForm1Output.cpp) ---
+  void btcopyClick();
+  void btprintableBoardClick();
+  void mnContentClick();
+  void mnAboutClick();
+
   Game game;
   LanguageTable lst1;
   QString dataFolder;
@@ -133,6 +156,17 @@ class TForm1 : public QMainWindow {
   QAction* mnContinue = nullptr;
   QAction* mnAutoCheckNewVersion = nullptr;
   QAction* mnj1 = nullptr;
+  QAction* mnSaveCurrentBoard = nullptr;
+  QAction* mnDisplayYourGameList1 = nullptr;
+  QAction* mnDisplayYourGameList2 = nullptr;
+  QAction* mnPrintableBoard = nullptr;
+  QAction* mnImportSudoku = nullptr;
+  QAction* mnAppearance = nullptr;
+  QAction* savet = nullptr;
+  QAction* mnLoadReplay = nullptr;
+  QAction* mnCopyPuzzleToClipboard = nullptr;
+  QAction* mnContent = nullptr;
+  QAction* mnAbout = nullptr;
   std::array<QAction*, 5> mnLevel{};  // mnVeryEasy .. mnDiabolical
 
  protected:
@@ -149,6 +183,7 @@ class TForm1 : public QMainWindow {
   void CreateBottomToolBar();
   void CreateStatusBar();
   void WireBoard();
+  void WireCommands();
   void WireHints();
   QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* icon, const QString& hint);
   void AddToolSeparator(QToolBar* bar, const char* name);

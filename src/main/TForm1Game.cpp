@@ -1,5 +1,6 @@
 // Game lifecycle, the clock and the one refresh that shows the game.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -68,7 +69,9 @@ void TForm1::SyncControls() {
   btAccept->setEnabled(game.Branch() == BranchState::Trying);
   btRejectBranch->setEnabled(game.Branch() == BranchState::Trying);
   // Commands that need a puzzle wait for the first one.
-  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint}) b->setEnabled(playing);
+  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint, btsave, btcopy, btprintableBoard})
+    b->setEnabled(playing);
+  for (QAction* a : {mnSaveCurrentBoard, savet, mnCopyPuzzleToClipboard, mnPrintableBoard}) a->setEnabled(playing);
   sd991->setEnabled(playing);
   WC_Label->setVisible(game.SolvedMarker());
   TimeLabel1->settimerenabled(game.ClockRunning());

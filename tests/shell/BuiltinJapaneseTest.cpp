@@ -8,11 +8,17 @@
 
 namespace {
 
+// Keys this program adds for its own messages and menus.
+const std::set<std::string> kOwnKeys = {
+    "msg_frmstep_badfile", "msg_frmgamelist_damaged", "msg_frmgamelist_damagedopen", "msg_frmsave_badname",
+    "msg_writefailed",     "msg_language_missing",    "msg_import_toolarge",         "mnlanguage.caption"};
+
+// The table's keys in order, without our own.
 std::vector<std::string> Keys(const LanguageTable& t) {
   std::vector<std::string> keys;
   for (const std::string& line : t.Lines()) {
     std::string_view k, v;
-    if (SplitTableLine(line, k, v)) keys.emplace_back(k);
+    if (SplitTableLine(line, k, v) && !kOwnKeys.contains(std::string(k))) keys.emplace_back(k);
   }
   return keys;
 }
@@ -90,7 +96,7 @@ std::vector<std::string> DocumentedKeys() {
 
 TEST(BuiltinJapaneseTest, HoldsEveryDocumentedKeyOnceInTheDocumentedOrder) {
   const std::vector<std::string> keys = Keys(BuiltinJapanese());
-  EXPECT_EQ(keys.size(), BuiltinJapanese().Lines().size()) << "a line without '='";
+  EXPECT_EQ(keys.size() + kOwnKeys.size(), BuiltinJapanese().Lines().size()) << "a line without '='";
   EXPECT_EQ(keys, DocumentedKeys());
   EXPECT_EQ(keys.size(), 249u);
   EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
