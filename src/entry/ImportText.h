@@ -43,7 +43,8 @@ void FillEditorFromString(Board& editor, std::string_view s);
 class CandidateTokens {
  public:
   explicit CandidateTokens(std::string_view text);
-  // The token as written, empty when the line or token is missing.
+  // The token as written (a view into the text, which must outlive this),
+  // empty when the line or token is missing.
   std::string_view Raw(int row, int col) const;
 
  private:
