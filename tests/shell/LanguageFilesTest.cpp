@@ -48,41 +48,41 @@ TEST_P(LanguageFileTest, HoldsExactlyTheBuiltInKeysEachWithATextWhereTheBuiltInH
 
 INSTANTIATE_TEST_SUITE_P(Shipped, LanguageFileTest, ::testing::Values("lang1.txt", "lang2.txt"));
 
-TEST(LanguageFilesTest, EnglishKeepsTheDesignTimeTexts) {
+// A few telling texts of each table: the accelerators, the separators, the
+// short captions that must fit their controls, and texts whose spaces matter.
+TEST(LanguageFilesTest, EnglishKeepsItsReviewedTexts) {
   const LanguageTable en = ReadShipped("lang1.txt");
-  const std::vector<std::pair<std::string, std::string>> designTime = {
+  const std::vector<std::pair<std::string, std::string>> reviewed = {
       {"mnfile.caption", "&File"},
       {"n5.caption", "-"},
-      {"rb_none.caption", "None  (F1)"},
-      {"rb_all.caption", "All  (F2)"},
-      {"rb_one.caption", "Only one  (F3)"},
-      {"btsolve.hint", "Show Solution"},
-      {"btcheck.hint", "Check Error"},
-      {"btshowhint.hint", "Show hint"},
-      {"btrestart.hint", "Restart"},
-      {"btfirst.hint", "First Step"},
-      {"btlast.hint", "Last Step"},
-      {"mnabout.caption", "&About Tessvar"},
       {"mnexit.caption", "&Exit"},
-      {"cbautoupdate.caption", "Auto Update Candidates"},
-      {"chkcolor.caption", "Marking"},
+      {"grpshowcandidates.caption", "Candidates"},
+      {"rb_none.caption", "None (F1)"},
+      {"rb_all.caption", "All (F2)"},
+      {"rb_one.caption", "Single (F3)"},
       {"bt_clearcolor.caption", "Clear Marking"},
-      {"frm_new.caption", "Import or Create Sudoku"},
-      {"frmimport.label1.caption", "Enter a string of 81 numbers(you can express blanks as 0, * , '.')"},
-      {"frmsave.radiogroup1.items[5]", "Unknown or N/A"},
-      {"frmprintselect.pg2.items[0]", "Small   (A4)"},
-      {"frmcopy.caption", "Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)"},
+      {"btcheck.hint", "Check for Errors"},
+      {"chkcolor.hint", "When checked, clicking colors cells and candidates instead of changing them"},
+      {"frm_new.button3.caption", "&Clear Board"},
+      {"frm_new.button4.caption", "C&lose"},
+      {"frmimport.label1.caption", "Enter one line of 81 digits (use 0, * or . for an empty cell)"},
+      {"frmcopy.caption", "Copy Puzzle to Clipboard (needs a fixed-width font such as Courier)"},
+      {"msg_frmgamelist_damaged", " (damaged)"},  // appended to the game's name
+      {"msg_frmstep_badfile", "\"%1\" is not a valid game file (line %2)."},
   };
-  for (const auto& [key, text] : designTime) EXPECT_EQ(en.LookupText(key), text) << key;
+  for (const auto& [key, text] : reviewed) EXPECT_EQ(en.LookupText(key), text) << key;
 }
 
 TEST(LanguageFilesTest, ChineseIsChinese) {
   const LanguageTable zh = ReadShipped("lang2.txt");
   EXPECT_EQ(zh.LookupText("mnfile.caption"), "文件(&F)");
-  EXPECT_EQ(zh.LookupText("rb_none.caption"), "无  (F1)");
+  EXPECT_EQ(zh.LookupText("n5.caption"), "-");
+  EXPECT_EQ(zh.LookupText("rb_none.caption"), "无 (F1)");
+  EXPECT_EQ(zh.LookupText("frm_new.button4.caption"), "关闭(&L)");
   EXPECT_EQ(zh.LookupText("btsolve.hint"), "显示答案");
   EXPECT_EQ(zh.LookupText("msg_frmdas_solution1"), "解 1");
   EXPECT_EQ(zh.LookupText("msg_title_confirm"), "确认");
+  EXPECT_EQ(zh.LookupText("msg_frmstep_badfile"), "“%1”不是有效的游戏文件（第 %2 行）。");
 }
 
 }  // namespace
