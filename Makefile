@@ -26,7 +26,7 @@ test: build
 	cmake -S . -B $(BUILD_ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTESSVAR_SANITIZE=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+	  ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS) -LE crash
 
 bench: deps
 	cmake -S . -B $(BUILD_REL) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release

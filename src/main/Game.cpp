@@ -98,6 +98,9 @@ void Game::RestoreReplay(const ReplayData& data) {
   StepToBoard(board, steps.CurrentLine());
   board.nd = data.level;
   ResetPlay();
+  // Showing the last line logs its exact step form when the file spelled it
+  // differently (blanks after commas); a file written here adds nothing.
+  steps.RecordStep(board);
 }
 
 ReplayData Game::ToReplay() const {

@@ -103,6 +103,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   dataFolder = AppPlatform().DataFolder();
   QDir().mkpath(dataFolder);
   QDir().mkpath(dataFolder + "replay");
+  RecoverInterruptedGame();
   if (!QDir::setCurrent(dataFolder))
     AppDialogs().Information(this, QStringLiteral("I/O error: cannot use the folder ") + dataFolder);
   // 4. Run-time click actions.

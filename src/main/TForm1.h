@@ -21,11 +21,14 @@ class QRadioButton;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class RecoveryFile;
+struct StoredGame;
 class TColorGrid;
 class TFrmdas;
 class TPICSD33;
 class TPicNode;
 class TTimeLabel;
+class Tfrmgamelist;
 class Tmousepb;
 
 class TForm1 : public QMainWindow {
@@ -87,10 +90,17 @@ class TForm1 : public QMainWindow {
   void savetClick();
   void mnLoadReplayClick();
   void SaveLastGame();
+  // At start-up: a recovery file that a killed run left behind becomes the
+  // last game. After a change: the recovery file is rewritten soon.
+  void RecoverInterruptedGame();
+  void ScheduleRecovery();
+  QString LastGamePath() const;
+  QString RecoveryPath() const;
 
   // --- saved games (TForm1Games.cpp) ---
   void btsaveClick();
   void btDisplayYourGameListClick();
+  void OpenStoredGame(const StoredGame& stored);
 
   // --- appearance and language (TForm1Appearance.cpp) ---
   void mnAppearanceClick();
@@ -132,6 +142,8 @@ class TForm1 : public QMainWindow {
   std::array<Tmousepb*, 9> ProgressBar{};
   QMenu* pp = nullptr;
   TFrmdas* Frmdas = nullptr;
+  Tfrmgamelist* frmgamelist = nullptr;
+  RecoveryFile* recovery_ = nullptr;
 
   QToolButton* btDisplayYourGameList = nullptr;
   QToolButton* btsave = nullptr;
@@ -192,6 +204,8 @@ class TForm1 : public QMainWindow {
   void Announce(const GameOutcome& outcome);
   void ShowDeveloperTools();
   void FormClose();
+  bool WriteGameFile(const QString& path);
+  void InstallReplay(const ReplayData& replay);
 
   TPicNode* menuCell_ = nullptr;
   // Key events pass the application filter once per widget they propagate

@@ -1,8 +1,107 @@
-// The last game and replay files.
+// The last game and replay files, and the recovery file that keeps the game
+// in play on disk between closes.
 
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <cstdio>
+
+#include "controls/TTimeLabel.h"
+#include "main/RecoveryFile.h"
 #include "main/TForm1.h"
+#include "shell/ApplyLanguage.h"
+#include "shell/AtomicFile.h"
+#include "shell/Dialogs.h"
 
-void TForm1::mnContinueClick() {}
-void TForm1::savetClick() {}
-void TForm1::mnLoadReplayClick() {}
-void TForm1::SaveLastGame() {}
+namespace {
+
+constexpr char kLastGame[] = "lastgame.dat";
+constexpr char kRecovery[] = "recovery.dat";
+
+}  // namespace
+
+QString TForm1::LastGamePath() const { return dataFolder + kLastGame; }
+QString TForm1::RecoveryPath() const { return dataFolder + kRecovery; }
+
+void TForm1::RecoverInterruptedGame() {
+  // A recovery file left behind means the last run did not close cleanly:
+  // if it reads correctly it becomes the last game, so Continue brings the
+  // interrupted game back. A rename replaces lastgame.dat atomically.
+  std::string bytes;
+  if (!ReadWholeFile(RecoveryPath(), bytes) || !ParseReplay(bytes).ok) return;
+  std::rename(QFile::encodeName(RecoveryPath()).constData(), QFile::encodeName(LastGamePath()).constData());
+}
+
+void TForm1::ScheduleRecovery() {
+  if (!game.InProgress()) return;
+  if (!recovery_) recovery_ = new RecoveryFile(RecoveryPath(), game, this);
+  recovery_->Changed();
+}
+
+bool TForm1::WriteGameFile(const QString& path) {
+  const QString error = WriteFileAtomically(path, ReplayText(game.ToReplay()));
+  if (error.isEmpty()) return true;
+  AppDialogs().Information(this, TextOf(lst1, "msg_writefailed").arg(path, error));
+  return false;
+}
+
+void TForm1::InstallReplay(const ReplayData& replay) {
+  game.RestoreReplay(replay);
+  ndtxt->setText(LevelName(replay.level));
+  Refresh();
+}
+
+void TForm1::SaveLastGame() {
+  if (recovery_) recovery_->Stop();
+  // Before the first game there is nothing to keep, and the last game of an
+  // earlier run stays for Continue.
+  if (game.InProgress() && !WriteGameFile(LastGamePath())) return;  // the recovery file keeps the game
+  QFile::remove(RecoveryPath());
+}
+
+void TForm1::mnContinueClick() {
+  // Silent whatever goes wrong; a file that does not check out changes nothing.
+  std::string bytes;
+  if (!ReadWholeFile(LastGamePath(), bytes)) return;
+  const ReplayParseResult parsed = ParseReplay(bytes);
+  if (parsed.ok) InstallReplay(parsed.data);
+}
+
+void TForm1::savetClick() {
+  if (!game.InProgress()) return;
+  const QString path = AppDialogs().SaveFileName(this, dataFolder + "replay");
+  if (path.isEmpty()) return;
+  if (QFileInfo::exists(path) && !AppDialogs().Confirm(this, TextOf(lst1, "msg_frmstep_queryexits"))) return;
+  WriteGameFile(path);
+}
+
+void TForm1::mnLoadReplayClick() {
+  const bool wasRunning = game.ClockRunning();
+  const std::int64_t wasElapsed = game.ElapsedMs();
+  game.SetClockRunning(false);
+  TimeLabel1->settimerenabled(false);
+  const QString path = AppDialogs().OpenFileName(this, dataFolder + "replay");
+  if (path.isEmpty()) {
+    // A cancelled dialog leaves the clock stopped at zero.
+    game.SetElapsedMs(0);
+    TimeLabel1->setMS(0);
+    return;
+  }
+  // The whole file is read and checked before anything changes; a bad one
+  // leaves the game, its clock included, as it was.
+  std::string bytes;
+  ReplayParseResult parsed;
+  if (!ReadWholeFile(path, bytes))
+    parsed.badLine = 1;
+  else
+    parsed = ParseReplay(bytes);
+  if (!parsed.ok) {
+    game.SetClockRunning(wasRunning);
+    game.SetElapsedMs(wasElapsed);
+    TimeLabel1->settimerenabled(wasRunning);
+    AppDialogs().Information(
+        this, TextOf(lst1, "msg_frmstep_badfile").arg(QFileInfo(path).fileName(), QString::number(parsed.badLine)));
+    return;
+  }
+  InstallReplay(parsed.data);
+}

@@ -85,6 +85,7 @@ void TForm1::Refresh() {
   RedrawInMode();
   ApplyBackgrounds();
   ClearCheckHighlight();
+  ScheduleRecovery();
 }
 
 void TForm1::Announce(const GameOutcome& outcome) {

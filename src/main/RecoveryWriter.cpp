@@ -1,0 +1,62 @@
+#include "main/RecoveryWriter.h"
+
+#include "shell/AtomicFile.h"
+
+RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)), worker_([this] { Run(); }) {}
+
+RecoveryWriter::~RecoveryWriter() {
+  {
+    std::lock_guard lock(mutex_);
+    stop_ = true;
+    pending_.reset();
+  }
+  wake_.notify_all();
+  worker_.join();
+}
+
+void RecoveryWriter::Post(ReplayData snapshot) {
+  {
+    std::lock_guard lock(mutex_);
+    pending_ = std::move(snapshot);
+  }
+  wake_.notify_one();
+}
+
+void RecoveryWriter::DiscardAndWait() {
+  std::unique_lock lock(mutex_);
+  pending_.reset();
+  idle_.wait(lock, [this] { return !busy_; });
+}
+
+void RecoveryWriter::Flush() {
+  std::unique_lock lock(mutex_);
+  idle_.wait(lock, [this] { return !busy_ && !pending_; });
+}
+
+std::uint64_t RecoveryWriter::Written() const {
+  std::lock_guard lock(mutex_);
+  return written_;
+}
+
+QString RecoveryWriter::LastError() const {
+  std::lock_guard lock(mutex_);
+  return lastError_;
+}
+
+void RecoveryWriter::Run() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return stop_ || pending_.has_value(); });
+    if (stop_) return;
+    ReplayData data = std::move(*pending_);
+    pending_.reset();
+    busy_ = true;
+    lock.unlock();
+    const QString error = WriteFileAtomically(path_, ReplayText(data));
+    lock.lock();
+    busy_ = false;
+    ++written_;
+    lastError_ = error;
+    idle_.notify_all();
+  }
+}
