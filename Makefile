@@ -2,10 +2,11 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_REL  ?= build-release
+BUILD_PKG  ?= build-package
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: run test bench deps build build-asan clean
+.PHONY: run test bench package deps build build-asan clean
 
 deps:
 	@scripts/install-deps
@@ -33,5 +34,12 @@ bench: deps
 	cmake --build $(BUILD_REL) -j $(JOBS)
 	scripts/run-bench $(BUILD_REL)
 
+# A Debian package of a release build installed under /usr.
+package: deps
+	cmake -S . -B $(BUILD_PKG) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD_PKG) -j $(JOBS)
+	cd $(BUILD_PKG) && cpack -G DEB
+	@ls $(BUILD_PKG)/tessvar_*.deb
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_REL) $(BUILD_PKG)

@@ -79,6 +79,7 @@ void TPICSD33::RedrawCells() {
       c->showhxs();
     }
   }
+  UpdateAccessibleNames();
 }
 
 void TPICSD33::ShowValuesBackground(TPicNode* c) {
@@ -110,6 +111,7 @@ void TPICSD33::ShowValuesOnly() {
     ShowValuesBackground(c);
     ShowValuesDigits(c);
   }
+  UpdateAccessibleNames();
 }
 
 void TPICSD33::ShowAllCandidates() {
@@ -125,6 +127,7 @@ void TPICSD33::ShowAllCandidates() {
       c->Hide();
     }
   }
+  UpdateAccessibleNames();
 }
 
 void TPICSD33::ShowCandidatesWith(int d) {
@@ -145,11 +148,13 @@ void TPICSD33::ShowCandidatesWith(int d) {
       c->Hide();
     }
   }
+  UpdateAccessibleNames();
 }
 
 void TPICSD33::HideCandidates() {
   for (TPicNode* c : cells_)
     if (c->data().digits.size() != 1) c->Hide();
+  UpdateAccessibleNames();
 }
 
 void TPICSD33::SetBackgrounds(const std::function<TColor(int)>& cell, const std::function<TColor(int, int)>& panel) {
@@ -162,6 +167,13 @@ void TPICSD33::SetBackgrounds(const std::function<TColor(int)>& cell, const std:
 
 void TPICSD33::SetContextMenus(const std::function<bool(int)>& hasMenu) {
   for (int i = 0; i < kCells; ++i) cells_[static_cast<size_t>(i)]->setHasContextMenu(hasMenu(i));
+}
+
+void TPICSD33::UpdateAccessibleNames() {
+  for (TPicNode* c : cells_) {
+    const QString name = QString::fromStdString(CellDescription(c->data()));
+    if (c->accessibleName() != name) c->setAccessibleName(name);
+  }
 }
 
 void TPICSD33::BeginUpdate() {

@@ -48,6 +48,9 @@ class TPICSD33 : public QWidget {
   void ShowAllCandidates();
   void ShowCandidatesWith(int d);
   void HideCandidates();
+  // Every cell's accessible name says where it is and what it holds; the
+  // redraw operations call this, and so may an owner after a change.
+  void UpdateAccessibleNames();
 
   // Every cell's background and candidate panel backgrounds (k = 1..9),
   // and whether a right press on it asks for the owner's menu.

@@ -116,6 +116,12 @@ void TPicNode::flushRepaint() {
   update();
 }
 
+void TPicNode::setCursorMark(bool on) {
+  if (cursorMark_ == on) return;
+  cursorMark_ = on;
+  requestRepaint();
+}
+
 void TPicNode::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintState state;
@@ -123,4 +129,11 @@ void TPicNode::paintEvent(QPaintEvent*) {
   for (int d = 1; d <= 9; ++d)
     if (Tmousepanel* c = panel(d); c->shown())
       c->paintPanel(p, QPoint(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3]), state);
+  if (cursorMark_) {
+    // Two pixels of dark blue, so the cursor reads on every box colour
+    // and beside the red hover frame.
+    p.setPen(QPen(QColor(0, 0, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+  }
 }

@@ -49,6 +49,9 @@ class TPicNode : public Tmousepanel {
   // Whether a context-menu request on this cell (a right press on it or on
   // one of its panels) is passed on to the owner as contextMenuRequested.
   bool hasContextMenu() const { return hasContextMenu_; }
+  // The keyboard cursor's frame, drawn inside the hover frame's place.
+  bool cursorMark() const { return cursorMark_; }
+  void setCursorMark(bool on);
   void setHasContextMenu(bool on) { hasContextMenu_ = on; }
 
   // While the board's update lock is held, repaint requests are only
@@ -73,6 +76,7 @@ class TPicNode : public Tmousepanel {
   Cell* data_;
   std::array<Tmousepanel*, 9> panels_{};
   bool hasContextMenu_ = false;
+  bool cursorMark_ = false;
   bool deferRepaint_ = false;
   bool repaintPending_ = false;
   // Hover follows the desktop convention that a control is left when the

@@ -55,8 +55,17 @@ std::string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   return out;
 }
 
-// Length of the well-formed UTF-8 sequence at text[i], 0 when there is none.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
+}  // namespace
+
+std::string DecodeTextBytes(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
+  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
+  // No mark: the locale's code page, which is UTF-8 on a Linux desktop.
+  return std::string(bytes);
+}
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
   const auto b0 = static_cast<unsigned char>(text[i]);
   if (b0 < 0x80) return 1;
   std::size_t n;
@@ -78,21 +87,11 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
   return n;
 }
 
-}  // namespace
-
-std::string DecodeTextBytes(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return std::string(bytes.substr(3));
-  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
-  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
-  // No mark: the locale's code page, which is UTF-8 on a Linux desktop.
-  return std::string(bytes);
-}
-
 std::string SanitizeUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = SequenceLength(text, i);
+    const std::size_t n = Utf8SequenceLength(text, i);
     if (n == 0) {
       AppendUtf8(out, kReplacement);
       ++i;

@@ -16,6 +16,10 @@ std::string DecodeTextBytes(std::string_view bytes);
 // readers that count characters.
 std::string SanitizeUtf8(std::string_view text);
 
+// Bytes of the well-formed UTF-8 sequence that starts at text[i], 0 when
+// the byte there starts none.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
+
 // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitTextLines(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include "entry/ImportText.h"
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/Board.h"
@@ -16,25 +17,7 @@ bool IsWhitespace(unsigned char ch) { return ch <= 0x20; }
 // a single byte that is not part of one (it then counts as a character of
 // its own, as SanitizeUtf8 would make it one U+FFFD).
 std::size_t CharLength(std::string_view text, std::size_t i) {
-  const auto b0 = static_cast<unsigned char>(text[i]);
-  if (b0 < 0x80) return 1;
-  std::size_t n;
-  unsigned char lo = 0x80, hi = 0xBF;
-  if (b0 >= 0xC2 && b0 <= 0xDF) n = 2;
-  else if (b0 == 0xE0) n = 3, lo = 0xA0;
-  else if (b0 >= 0xE1 && b0 <= 0xEC) n = 3;
-  else if (b0 == 0xED) n = 3, hi = 0x9F;
-  else if (b0 >= 0xEE && b0 <= 0xEF) n = 3;
-  else if (b0 == 0xF0) n = 4, lo = 0x90;
-  else if (b0 >= 0xF1 && b0 <= 0xF3) n = 4;
-  else if (b0 == 0xF4) n = 4, hi = 0x8F;
-  else return 1;
-  if (i + n > text.size()) return 1;
-  for (std::size_t k = 1; k < n; ++k) {
-    const auto b = static_cast<unsigned char>(text[i + k]);
-    if (b < (k == 1 ? lo : 0x80) || b > (k == 1 ? hi : 0xBF)) return 1;
-  }
-  return n;
+  return std::max<std::size_t>(1, Utf8SequenceLength(text, i));
 }
 
 // Calls fn(line) for every line of text, line breaks excluded. Returns early

@@ -6,6 +6,7 @@
 
 #include "entry/SolutionsText.h"
 #include "shell/ApplyLanguage.h"
+#include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 
 TFrmdas::TFrmdas(const LanguageTable& table, QWidget* parent) : QDialog(parent), table_(table) {
@@ -21,7 +22,9 @@ TFrmdas::TFrmdas(const LanguageTable& table, QWidget* parent) : QDialog(parent),
   Button1->setObjectName("Button1");
   Button1->setGeometry(78, 386, 80, 26);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-  ApplyWindowTexts(this, "frmdas", {"Button1"}, table_);
+  auto setTexts = [this] { ApplyWindowTexts(this, "frmdas", {"Button1"}, table_); };
+  setTexts();
+  connect(&AppLanguageEvents(), &LanguageEvents::changed, this, setTexts);
   // The digits line up in columns only in a fixed-pitch font.
   QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   mono.setPointSize(11);

@@ -13,23 +13,19 @@ void RecoveryFile::Changed() {
   if (!timer_.isActive()) timer_.start();
 }
 
-bool RecoveryFile::SameAsPosted() const {
-  // Comparing in place costs a fraction of copying a long log, so a timer
-  // that fires after stepping through the log (no new step) writes nothing.
-  return anyPosted_ && posted_.level == game_.Level() && posted_.log == game_.steps.memostep &&
-         posted_.solution == game_.QJ1.GetSolution() && posted_.givens == game_.board.GetGivens();
-}
-
 void RecoveryFile::WriteNow() {
   timer_.stop();
-  if (!game_.InProgress() || SameAsPosted()) return;
-  posted_ = game_.ToReplay();
-  anyPosted_ = true;
-  writer_.Post(posted_);
+  if (!game_.InProgress()) return;
+  // One contiguous text is cheap to build and compare even for a long log;
+  // stepping through the log changes no byte of it, and writes nothing.
+  std::string text = ReplayText(game_.Level(), game_.board.GetGivens(), game_.QJ1.GetSolution(), game_.steps.memostep);
+  if (text == posted_) return;
+  posted_ = text;
+  writer_.Post(std::move(text));
 }
 
 void RecoveryFile::Stop() {
   timer_.stop();
   writer_.DiscardAndWait();
-  anyPosted_ = false;
+  posted_.clear();
 }

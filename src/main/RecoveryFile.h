@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <string>
 
 #include "main/RecoveryWriter.h"
 
@@ -31,11 +32,8 @@ class RecoveryFile : public QObject {
   QTimer& timer() { return timer_; }
 
  private:
-  bool SameAsPosted() const;
-
   const Game& game_;
   QTimer timer_;
   RecoveryWriter writer_;
-  ReplayData posted_;
-  bool anyPosted_ = false;
+  std::string posted_;  // the bytes last handed to the writer
 };

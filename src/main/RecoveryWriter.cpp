@@ -14,10 +14,10 @@ RecoveryWriter::~RecoveryWriter() {
   worker_.join();
 }
 
-void RecoveryWriter::Post(ReplayData snapshot) {
+void RecoveryWriter::Post(std::string bytes) {
   {
     std::lock_guard lock(mutex_);
-    pending_ = std::move(snapshot);
+    pending_ = std::move(bytes);
   }
   wake_.notify_one();
 }
@@ -48,11 +48,11 @@ void RecoveryWriter::Run() {
   for (;;) {
     wake_.wait(lock, [this] { return stop_ || pending_.has_value(); });
     if (stop_) return;
-    ReplayData data = std::move(*pending_);
+    const std::string bytes = std::move(*pending_);
     pending_.reset();
     busy_ = true;
     lock.unlock();
-    const QString error = WriteFileAtomically(path_, ReplayText(data));
+    const QString error = WriteFileAtomically(path_, bytes);
     lock.lock();
     busy_ = false;
     ++written_;

@@ -1,6 +1,6 @@
 #pragma once
-// Writes a game in the replay format to one file off the interface thread.
-// Post hands over a snapshot and returns at once; one worker writes the
+// Writes one file off the interface thread. Post hands over the file's
+// bytes and returns at once; one worker writes the
 // snapshots in the order they were posted, and a newer snapshot replaces one
 // that is still waiting, so the file never goes back to an older game and a
 // click never waits for the disk. Each write replaces the file atomically.
@@ -10,9 +10,8 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
-
-#include "main/ReplayFile.h"
 
 class RecoveryWriter {
  public:
@@ -21,7 +20,7 @@ class RecoveryWriter {
   RecoveryWriter(const RecoveryWriter&) = delete;
   RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-  void Post(ReplayData snapshot);
+  void Post(std::string bytes);
   // Drops a waiting snapshot and returns once no write is in flight, so the
   // caller may replace or delete the file.
   void DiscardAndWait();
@@ -38,7 +37,7 @@ class RecoveryWriter {
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::condition_variable idle_;
-  std::optional<ReplayData> pending_;
+  std::optional<std::string> pending_;
   bool busy_ = false;
   bool stop_ = false;
   std::uint64_t written_ = 0;

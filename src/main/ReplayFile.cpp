@@ -26,12 +26,17 @@ ReplayParseResult Bad(int line, std::string reason) {
 }  // namespace
 
 std::string ReplayText(const ReplayData& data) {
-  std::vector<std::string> lines;
-  lines.reserve(data.log.size() + 2);
-  lines.push_back(std::to_string(data.level) + " " + data.givens);
-  lines.push_back(data.solution);
-  lines.insert(lines.end(), data.log.begin(), data.log.end());
-  return JoinLinesCrLf(lines);
+  return ReplayText(data.level, data.givens, data.solution, data.log);
+}
+
+std::string ReplayText(int level, const std::string& givens, const std::string& solution,
+                       const std::vector<std::string>& log) {
+  std::string text = JoinLinesCrLf({std::to_string(level) + " " + givens, solution});
+  std::size_t size = text.size();
+  for (const std::string& line : log) size += line.size() + 2;
+  text.reserve(size);
+  for (const std::string& line : log) text.append(line).append("\r\n");
+  return text;
 }
 
 bool CellDigitsValid(const Cell& cell) {

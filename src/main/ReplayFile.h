@@ -22,6 +22,9 @@ struct ReplayData {
 // The file's text. A reader rejects a file without log lines, so a caller with
 // an empty log (no game played yet) should write nothing rather than this.
 std::string ReplayText(const ReplayData& data);
+// The same from the parts, for a caller that holds a long log it should not copy.
+std::string ReplayText(int level, const std::string& givens, const std::string& solution,
+                       const std::vector<std::string>& log);
 
 struct ReplayParseResult {
   bool ok = false;

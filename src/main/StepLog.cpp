@@ -1,6 +1,7 @@
 #include "main/StepLog.h"
 
 #include <array>
+#include <string_view>
 
 #include "core/Board.h"
 #include "core/TQJ.h"
@@ -22,19 +23,26 @@ bool StepToBoard(Board& board, const std::string& line) {
     CellState state;
     std::string digits;
   };
+  // Views, not copies of the rest of the line: a replay of many steps
+  // decodes in time linear in its length.
+  const auto trim = [](std::string_view t) {
+    while (!t.empty() && static_cast<unsigned char>(t.front()) <= ' ') t.remove_prefix(1);
+    while (!t.empty() && static_cast<unsigned char>(t.back()) <= ' ') t.remove_suffix(1);
+    return t;
+  };
   std::array<Decoded, kCells> cells;
-  std::string rest = line;
+  std::string_view rest = line;
   for (Decoded& d : cells) {
-    std::string token;
-    if (const auto p = rest.find(','); p != std::string::npos) {
+    std::string_view token;
+    if (const auto p = rest.find(','); p != std::string_view::npos) {
       token = rest.substr(0, p);
-      rest = TrimControl(rest.substr(p + 1));
+      rest = trim(rest.substr(p + 1));
     } else {
-      token = TrimControl(rest);
+      token = trim(rest);
     }
     if (token.empty() || token[0] < '1' || token[0] > '3') return false;
     d.state = static_cast<CellState>(token[0] - '0');
-    d.digits = token.substr(1);
+    d.digits = std::string(token.substr(1));
   }
   for (int i = 0; i < kCells; ++i) {
     board.cell(i).state = cells[static_cast<size_t>(i)].state;

@@ -25,11 +25,16 @@
 #include "controls/TTimeLabel.h"
 #include "controls/Tmousepb.h"
 #include "entry/TFrmdas.h"
+#include "entry/Tfrm_new.h"
+#include "output/Tfrmcopy.h"
+#include "output/Tfrmprintselect.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/DeveloperPage.h"
 #include "shell/Dialogs.h"
 #include "shell/Platform.h"
+#include "storage/Tfrmgamelist.h"
+#include "storage/TfrmAppearance.h"
 
 static void InitIconResources() { Q_INIT_RESOURCE(icons); }
 
@@ -127,7 +132,27 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
 void TForm1::CreateOtherWindows() {
+  if (!frmgamelist) frmgamelist = new Tfrmgamelist(lst1, this);
   if (!Frmdas) Frmdas = new TFrmdas(lst1, this);  // the Multiple Solutions Viewer
+  if (!frm_new) {
+    frm_new = new Tfrm_new(lst1, game, this);  // the puzzle editor, with its import window
+    connect(frm_new, &Tfrm_new::puzzlePlayed, this, [this] {
+      ndtxt->setText("  " + TextOf(lst1, "msg_frm_new_unknow"));
+      Refresh();
+    });
+  }
+  if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board, this);
+  if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board, this);
+  if (!frmAppearance) {
+    // Creating it reads the settings file; its colours go to the main board.
+    frmAppearance = new TfrmAppearance(lst1, this);
+    frmAppearance->applyToMainBoard = [this] { ApplyAppearance(); };
+    ApplyAppearance();
+    mnAutoCheckNewVersion->setChecked(frmAppearance->Lines().GetSetting("Auto_check") != "0");
+    // A language the player chose before; without one, the built-in table.
+    const std::string language = frmAppearance->Lines().GetSetting("Language");
+    if (language == "en" || language == "zh") SetLanguage(QString::fromStdString(language), false);
+  }
 }
 
 void TForm1::CreateMenus() {
@@ -173,6 +198,7 @@ void TForm1::CreateMenus() {
   mnLoadReplay = item(tools, "mnLoadReplay", "Load Replay");
   separator(tools, "N3");
   mnCopyPuzzleToClipboard = item(tools, "mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard");
+  CreateLanguageMenu(tools);
 
   QMenu* help = menu("mnHelp", "Help");
   mnContent = item(help, "mnContent", "Contents");
@@ -186,9 +212,7 @@ void TForm1::CreateMenus() {
     item(help, name, name)->setVisible(false);
   mnj1 = item(help, "mnj1", "Tessvar");
   mnj1->setVisible(false);  // shown by the language routine
-  connect(mnj1, &QAction::triggered, this, [this] {
-    AppPlatform().OpenDocument(QString::fromUtf8(lst1.LookupText("frm_about.lbl2.caption")));
-  });
+  connect(mnj1, &QAction::triggered, this, &TForm1::mnj1Click);
   separator(help, "N4");
   mnAbout = item(help, "mnAbout", "&About Tessvar");
   QAction* mnCreateTxt = item(help, "mnCreateTxt", "Create Language File");
@@ -316,7 +340,7 @@ void TForm1::CreateCandidateGroup() {
   auto radio = [&](const char* name, const QString& text, int y, DisplayMode mode) {
     auto* r = new QRadioButton(text, grpShowCandidates);
     r->setObjectName(name);
-    r->setGeometry(8, y, 92, 20);
+    r->setGeometry(8, y, 95, 20);
     connect(r, &QRadioButton::toggled, this, [this, mode](bool on) {
       if (on) SelectMode(mode);
     });
@@ -498,8 +522,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
                             static_cast<QWidget*>(lastKeyReceiver_)->parentWidget() == watched;
     lastKeyEvent_ = event;
     lastKeyReceiver_ = watched;
+    const auto* key = static_cast<QKeyEvent*>(event);
     if (!propagated) {
-      const auto* key = static_cast<QKeyEvent*>(event);
+      // A key that acts on the board is not also a press of the focused control.
+      if (BoardKey(key->key(), key->modifiers())) return true;
       FormKeyDown(key->key(), key->modifiers(), key->nativeScanCode());
     }
     return false;

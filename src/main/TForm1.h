@@ -10,6 +10,7 @@
 
 #include "controls/ControlColors.h"
 #include "main/Game.h"
+#include "storage/Settings.h"
 #include "shell/LanguageTable.h"
 
 class QAction;
@@ -25,6 +26,12 @@ class RecoveryFile;
 struct StoredGame;
 class TColorGrid;
 class TFrmdas;
+class Tfrm_new;
+class Tfrmcopy;
+class Tfrmprintselect;
+class TfrmAppearance;
+class QActionGroup;
+class QTranslator;
 class TPICSD33;
 class TPicNode;
 class TTimeLabel;
@@ -63,6 +70,12 @@ class TForm1 : public QMainWindow {
   void ShowStatusHint(const QString& text);
   void ClearStatusHint();
   void ProgressBar1MouseDown(int digit);
+  // Keyboard play: arrows move a cursor over the board, Space/Return and
+  // Delete/Backspace press at it as the left and right buttons do, the Menu
+  // key or Shift+F10 opens its cell menu, Ctrl+Z/Ctrl+Y step through the
+  // log. True when the key acted on the board.
+  bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
+  int CursorCell() const { return cursorCell_; }
 
   // --- marking ---
   void ApplyBackgrounds();
@@ -105,6 +118,15 @@ class TForm1 : public QMainWindow {
   // --- appearance and language (TForm1Appearance.cpp) ---
   void mnAppearanceClick();
   void SaveSettings();
+  // The settings' colours on the main board, in the current display mode
+  // and with the marking paint laid over them again.
+  void ApplyAppearance();
+  // Loads the table of a language ("ja" built in, "en" lang1.txt, "zh"
+  // lang2.txt) and applies it to every window; with store, the choice is
+  // kept in the settings file. False (nothing changed) when the language
+  // file is missing or unreadable.
+  bool SetLanguage(const QString& code, bool store);
+  QString LanguageCode() const { return languageCode_; }
 
   // --- puzzle entry (TForm1Entry.cpp) ---
   void btimportClick();
@@ -114,6 +136,7 @@ class TForm1 : public QMainWindow {
   void btprintableBoardClick();
   void mnContentClick();
   void mnAboutClick();
+  void mnj1Click();
 
   Game game;
   LanguageTable lst1;
@@ -142,8 +165,12 @@ class TForm1 : public QMainWindow {
   std::array<Tmousepb*, 9> ProgressBar{};
   QMenu* pp = nullptr;
   TFrmdas* Frmdas = nullptr;
+  Tfrm_new* frm_new = nullptr;
+  Tfrmcopy* frmcopy = nullptr;
+  Tfrmprintselect* frmprintselect = nullptr;
   Tfrmgamelist* frmgamelist = nullptr;
   RecoveryFile* recovery_ = nullptr;
+  TfrmAppearance* frmAppearance = nullptr;
 
   QToolButton* btDisplayYourGameList = nullptr;
   QToolButton* btsave = nullptr;
@@ -179,6 +206,8 @@ class TForm1 : public QMainWindow {
   QAction* mnCopyPuzzleToClipboard = nullptr;
   QAction* mnContent = nullptr;
   QAction* mnAbout = nullptr;
+  QMenu* mnLanguage = nullptr;
+  std::array<QAction*, 3> mnLanguages{};  // 日本語, English, 中文
   std::array<QAction*, 5> mnLevel{};  // mnVeryEasy .. mnDiabolical
 
  protected:
@@ -207,7 +236,16 @@ class TForm1 : public QMainWindow {
   bool WriteGameFile(const QString& path);
   void InstallReplay(const ReplayData& replay);
 
+  void CreateLanguageMenu(QMenu* tools);
+
+  void ShowCursor(int index);
+  void PressAtCursor(Qt::MouseButton button);
+
   TPicNode* menuCell_ = nullptr;
+  int cursorCell_ = IndexOf(5, 5);
+  bool cursorShown_ = false;
+  QString languageCode_ = QStringLiteral("ja");
+  QTranslator* qtTranslator_ = nullptr;
   // Key events pass the application filter once per widget they propagate
   // to; these tell a propagation step from a new key press.
   const QEvent* lastKeyEvent_ = nullptr;

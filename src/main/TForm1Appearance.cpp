@@ -1,6 +1,114 @@
 // Appearance settings and the language choice.
 
-#include "main/TForm1.h"
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QTranslator>
 
-void TForm1::mnAppearanceClick() {}
-void TForm1::SaveSettings() {}
+#include "controls/TPICSD33.h"
+#include "main/TForm1.h"
+#include "shell/ApplyLanguage.h"
+#include "shell/AtomicFile.h"
+#include "shell/BuiltinJapanese.h"
+#include "shell/Dialogs.h"
+#include "shell/LanguageEvents.h"
+#include "shell/Platform.h"
+#include "storage/TfrmAppearance.h"
+
+namespace {
+
+struct Language {
+  const char* code;
+  const char* name;      // in its own language, so anyone finds theirs
+  const char* file;      // beside the program; none for the built-in table
+  const char* qtLocale;  // Qt's own translations of its standard buttons
+};
+constexpr Language kLanguages[3] = {
+    {"ja", "日本語", nullptr, "ja"},
+    {"en", "English", "lang1.txt", "en"},
+    {"zh", "中文", "lang2.txt", "zh_CN"},
+};
+
+}  // namespace
+
+void TForm1::CreateLanguageMenu(QMenu* tools) {
+  tools->addSeparator();
+  mnLanguage = tools->addMenu(QStringLiteral("Language"));
+  mnLanguage->setObjectName("mnLanguage");
+  auto* group = new QActionGroup(this);
+  for (size_t i = 0; i < std::size(kLanguages); ++i) {
+    const Language& l = kLanguages[i];
+    QAction* a = mnLanguage->addAction(QString::fromUtf8(l.name));
+    // Named apart from the table's keys: the names stay in their own language.
+    a->setObjectName(QStringLiteral("qt_language_") + l.code);
+    a->setCheckable(true);
+    a->setChecked(i == 0);
+    group->addAction(a);
+    connect(a, &QAction::triggered, this, [this, code = QString::fromLatin1(l.code)] {
+      if (!SetLanguage(code, true)) Refresh();
+    });
+    mnLanguages[i] = a;
+  }
+}
+
+bool TForm1::SetLanguage(const QString& code, bool store) {
+  const Language* chosen = nullptr;
+  for (const Language& l : kLanguages)
+    if (code == QLatin1String(l.code)) chosen = &l;
+  if (!chosen) return false;
+  LanguageTable table = BuiltinJapanese();
+  if (chosen->file) {
+    const QString path = AppPlatform().FindBesideProgram(QString::fromLatin1(chosen->file));
+    std::string bytes;
+    if (path.isEmpty() || !ReadWholeFile(path, bytes) || (table = LanguageTable::FromFileBytes(bytes)).Empty()) {
+      AppDialogs().Information(this, TextOf(lst1, "msg_language_missing").arg(QString::fromLatin1(chosen->file)));
+      for (size_t i = 0; i < std::size(kLanguages); ++i)
+        mnLanguages[i]->setChecked(languageCode_ == QLatin1String(kLanguages[i].code));
+      return false;
+    }
+  }
+  lst1 = std::move(table);
+  languageCode_ = code;
+  for (size_t i = 0; i < std::size(kLanguages); ++i) mnLanguages[i]->setChecked(&kLanguages[i] == chosen);
+
+  // Qt's own texts (Yes, No, OK, Cancel) in the same language.
+  if (!qtTranslator_) qtTranslator_ = new QTranslator(this);
+  QApplication::removeTranslator(qtTranslator_);
+  if (qtTranslator_->load(QStringLiteral("qtbase_") + QString::fromLatin1(chosen->qtLocale),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(qtTranslator_);
+
+  ApplyLanguage(this, lst1);
+  mnLanguage->setTitle(TextOf(lst1, "mnlanguage.caption"));
+  SetConfirmTitle(TextOf(lst1, "msg_title_confirm"));
+  if (game.InProgress()) ndtxt->setText(LevelName(game.Level()));
+  emit AppLanguageEvents().changed();
+  Refresh();
+
+  if (store && frmAppearance) {
+    frmAppearance->Lines().PutSetting("Language", code.toStdString());
+    if (const QString why = frmAppearance->WriteSettingsFile(); !why.isEmpty())
+      AppDialogs().Information(this, TextOf(lst1, "msg_writefailed").arg(TfrmAppearance::FilePath(), why));
+  }
+  return true;
+}
+
+void TForm1::ApplyAppearance() {
+  game.look = frmAppearance->Colours(game.look);
+  sd991->setLook(game.look);
+  Refresh();
+}
+
+void TForm1::mnAppearanceClick() {
+  CreateOtherWindows();
+  AppDialogs().ShowModal(frmAppearance);
+}
+
+void TForm1::SaveSettings() {
+  if (!frmAppearance) return;
+  frmAppearance->Lines().PutSetting("Auto_check", mnAutoCheckNewVersion->isChecked() ? "1" : "0");
+  frmAppearance->WriteSettingsFile();
+}

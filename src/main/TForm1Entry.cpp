@@ -1,5 +1,10 @@
 // The puzzle editor and import.
 
+#include "entry/Tfrm_new.h"
 #include "main/TForm1.h"
+#include "shell/Dialogs.h"
 
-void TForm1::btimportClick() {}
+void TForm1::btimportClick() {
+  CreateOtherWindows();
+  AppDialogs().ShowModal(frm_new);
+}

@@ -1,6 +1,36 @@
 // Saving the board by name and the game list.
 
-#include "main/TForm1.h"
+#include <QLabel>
 
-void TForm1::btsaveClick() {}
-void TForm1::btDisplayYourGameListClick() {}
+#include "controls/TTimeLabel.h"
+#include "main/TForm1.h"
+#include "shell/Dialogs.h"
+#include "storage/GamesStore.h"
+#include "storage/Tfrmgamelist.h"
+#include "storage/Tfrmsave.h"
+
+void TForm1::btsaveClick() {
+  if (!game.InProgress()) return;
+  Tfrmsave frmsave(lst1, dataFolder, this);
+  frmsave.LoadGames();
+  frmsave.SetBoard(game.Level(), game.QJ1.GetSolution(), BoardRows(game.board));
+  AppDialogs().ShowModal(&frmsave);
+}
+
+void TForm1::btDisplayYourGameListClick() {
+  CreateOtherWindows();
+  Tfrmsave frmsave(lst1, dataFolder, this);
+  frmsave.LoadGames();
+  frmgamelist->onOpen = [this](const StoredGame& stored) { OpenStoredGame(stored); };
+  frmgamelist->FillGameList(&frmsave);
+  AppDialogs().ShowModal(frmgamelist);
+  frmgamelist->FillGameList(nullptr);
+}
+
+void TForm1::OpenStoredGame(const StoredGame& stored) {
+  if (!game.OpenSaved(stored.level, stored.solution, stored.step)) return;
+  // A stored game's clock ticks once a second from then on.
+  TimeLabel1->settimeinterval(1000);
+  ndtxt->setText(LevelName(stored.level));
+  Refresh();
+}

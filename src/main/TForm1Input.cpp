@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
+#include <QToolButton>
 
 #include "controls/TColorGrid.h"
 #include "controls/TPICSD33.h"
@@ -48,6 +49,60 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
   else if (scanCode >= kFirstDigitRowScanCode && scanCode < kFirstDigitRowScanCode + 9)
     d = static_cast<int>(scanCode - kFirstDigitRowScanCode) + 1;
   if (d != 0) ProgressBar1MouseDown(d);
+}
+
+bool TForm1::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (!game.InProgress()) return false;
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  if (ctrl && (key == Qt::Key_Z || key == Qt::Key_Y)) {
+    const bool forward = key == Qt::Key_Y || (modifiers & Qt::ShiftModifier);
+    if (forward && btnext->isEnabled()) btnextClick();
+    if (!forward && btback->isEnabled()) btbackClick();
+    return true;
+  }
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const int row = RowOf(cursorCell_), col = ColOf(cursorCell_);
+  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
+  switch (key) {
+    case Qt::Key_Left: ShowCursor(IndexOf(row, wrap(col - 1))); return true;
+    case Qt::Key_Right: ShowCursor(IndexOf(row, wrap(col + 1))); return true;
+    case Qt::Key_Up: ShowCursor(IndexOf(wrap(row - 1), col)); return true;
+    case Qt::Key_Down: ShowCursor(IndexOf(wrap(row + 1), col)); return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: PressAtCursor(Qt::LeftButton); return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: PressAtCursor(Qt::RightButton); return true;
+    case Qt::Key_Menu:
+    case Qt::Key_F10:
+      if (key == Qt::Key_F10 && !(modifiers & Qt::ShiftModifier)) return false;
+      if (TPicNode* cell = sd991->node(cursorCell_); cell->hasContextMenu()) {
+        ShowCursor(cursorCell_);
+        ppPopup(cell);
+        if (!pp->actions().isEmpty()) pp->popup(cell->mapToGlobal(cell->rect().center()));
+      }
+      return true;
+    default: return false;
+  }
+}
+
+void TForm1::ShowCursor(int index) {
+  TPICSD33::UpdateLock lock(*sd991);
+  sd991->node(cursorCell_)->setCursorMark(false);
+  cursorCell_ = index;
+  cursorShown_ = true;
+  sd991->node(cursorCell_)->setCursorMark(true);
+}
+
+void TForm1::PressAtCursor(Qt::MouseButton button) {
+  ShowCursor(cursorCell_);
+  TPicNode* cell = sd991->node(cursorCell_);
+  // On the selected digit's candidate when the cell shows it, as a click there.
+  const int d = game.SelectedDigit();
+  if (d != 0 && cell->panelShown(d) && cell->data().isOpen() && game.Mode() != DisplayMode::None)
+    CandidateMouseDown(cell, d, button);
+  else
+    CellMouseDown(cell, button);
 }
 
 void TForm1::disnote1Click(int d, bool down) {

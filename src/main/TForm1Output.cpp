@@ -1,9 +1,39 @@
 // Copying, printing, help and the about box.
 
 #include "main/TForm1.h"
+#include "output/Tfrmcopy.h"
+#include "output/Tfrmprintselect.h"
+#include "shell/ApplyLanguage.h"
+#include "shell/Dialogs.h"
 #include "shell/Platform.h"
+#include "shell/Tfrm_about.h"
 
-void TForm1::btcopyClick() {}
-void TForm1::btprintableBoardClick() {}
-void TForm1::mnContentClick() { AppPlatform().OpenDocument(AppPlatform().ProgramFolder() + "help3.chm"); }
-void TForm1::mnAboutClick() {}
+void TForm1::btcopyClick() {
+  if (!game.InProgress()) return;
+  CreateOtherWindows();
+  // Opening gives empty open cells their free digits on the board itself.
+  if (frmcopy->Open()) Refresh();
+  AppDialogs().ShowModal(frmcopy);
+}
+
+void TForm1::btprintableBoardClick() {
+  if (!game.InProgress()) return;
+  CreateOtherWindows();
+  AppDialogs().ShowModal(frmprintselect);
+}
+
+// The help page of the active language; without one nothing happens.
+void TForm1::mnContentClick() {
+  const QString page = HelpPagePath(LanguageCode());
+  if (!page.isEmpty()) AppPlatform().OpenDocument(page);
+}
+
+void TForm1::mnj1Click() {
+  const QString target = MakerAddressTarget(TextOf(lst1, "frm_about.lbl2.caption"), LanguageCode());
+  if (!target.isEmpty()) AppPlatform().OpenDocument(target);
+}
+
+void TForm1::mnAboutClick() {
+  Tfrm_about about(lst1, LanguageCode(), this);
+  AppDialogs().ShowModal(&about);
+}

@@ -76,6 +76,8 @@ QString HintOf(const QWidget* control) { return control->property(kHintProperty)
 void SetHint(QWidget* control, const QString& hint) {
   control->setProperty(kHintProperty, hint);
   control->setToolTip(hint);
+  // Icon-only buttons are named for screen readers by what they do.
+  if (qobject_cast<QToolButton*>(control)) control->setAccessibleName(hint);
 }
 
 WindowComponents CollectComponents(QWidget* window) {
@@ -121,6 +123,9 @@ void ApplyLanguage(QWidget* window, const LanguageTable& table) {
   const WindowComponents c = CollectComponents(window);
 
   for (const MenuItem& item : c.menuItems) {
+    // A separator stays a line: "-" is how tables spell one, and some
+    // styles would print a separator's text as a heading.
+    if (item.action->isSeparator()) continue;
     const std::string text = table.LookupText(Key(item.name, ".caption"));
     if (!text.empty()) item.action->setText(QString::fromStdString(TrimBlanks(text)));
   }

@@ -23,7 +23,10 @@ QString Platform::TempFolder() const { return QDir::tempPath() + "/"; }
 QString Platform::ProgramFolder() const { return QCoreApplication::applicationDirPath() + "/"; }
 
 QString Platform::FindBesideProgram(const QString& name) const {
-  for (const QString& dir : {ProgramFolder(), QStringLiteral(TESSVAR_INSTALL_DATADIR "/")}) {
+  // Beside the program (a build tree), then the share folder of the prefix
+  // the program sits in (a moved install), then the configured one.
+  for (const QString& dir : {ProgramFolder(), ProgramFolder() + "../share/tessvar/",
+                             QStringLiteral(TESSVAR_INSTALL_DATADIR "/")}) {
     const QString path = dir + name;
     if (QFileInfo(path).isFile()) return path;
   }

@@ -16,7 +16,7 @@ class Platform {
   // The folder of the running program.
   virtual QString ProgramFolder() const;
   // The path of a file that ships beside the program: the program's folder
-  // first, then the installed data folder. Empty when neither holds it.
+  // first, then the installed data folder. Empty when none holds it.
   virtual QString FindBesideProgram(const QString& name) const;
   // Opens a document or address with the desktop's default program.
   virtual void OpenDocument(const QString& pathOrAddress);

@@ -129,8 +129,14 @@ void StoreHighlight(SettingsFile& file, const AppearanceSettings& s) {
   file.PutSetting("highlight_color", std::to_string(s.highlightColor));
 }
 
-AppearanceColours ResolveColours(const AppearanceSettings& s) {
-  AppearanceColours c;  // the built-in colours
+BoardLook ResolveColours(const AppearanceSettings& s, BoardLook c) {
+  // The built-in colours first.
+  c.UNFoucsColor1 = 0xFFFFFF;
+  c.UNFoucsColor2 = 16747403;
+  c.FONTColor1 = 0x000000;
+  c.FONTColor2 = 0xFF0000;
+  c.FONTColor3 = 0x000080;
+  c.highcolor = 0x95BF95;
   if (!s.defaultColor) {
     c.UNFoucsColor1 = ColourOr(s.boardColor1, c.UNFoucsColor1);
     c.UNFoucsColor2 = ColourOr(s.boardColor2, c.UNFoucsColor2);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BoardLook.h"
+
 class SettingsFile {
  public:
   // Replaces the lines with those of the file's bytes (byte-order marks
@@ -67,17 +69,8 @@ void StoreBackground(SettingsFile& file, const AppearanceSettings& settings);
 void StoreFontColours(SettingsFile& file, const AppearanceSettings& settings);
 void StoreHighlight(SettingsFile& file, const AppearanceSettings& settings);
 
-// The board colours the settings give, named after the board's properties.
-// A ticked "Default Color" box gives the built-in colours; so does a stored
-// value that is no colour at all (the shipped -1 of an untouched swatch).
-struct AppearanceColours {
-  std::uint32_t UNFoucsColor1 = 0xFFFFFF;
-  std::uint32_t UNFoucsColor2 = 16747403;
-  std::uint32_t FONTColor1 = 0x000000;
-  std::uint32_t FONTColor2 = 0xFF0000;
-  std::uint32_t FONTColor3 = 0x000080;
-  std::uint32_t highcolor = 0x95BF95;
-
-  bool operator==(const AppearanceColours&) const = default;
-};
-AppearanceColours ResolveColours(const AppearanceSettings& settings);
+// The board's look with the colours the settings give. A ticked "Default
+// Color" box gives the built-in colours; so does a stored value that is no
+// colour at all (the shipped -1 of an untouched swatch). Sizes and the error
+// colour stay as the board has them.
+BoardLook ResolveColours(const AppearanceSettings& settings, BoardLook look = {});

@@ -17,6 +17,7 @@
 #include <string>
 #include <thread>
 
+#include "main/ReplayFile.h"
 #include "main/RecoveryWriter.h"
 #include "shell/AtomicFile.h"
 
@@ -47,7 +48,7 @@ ReplayData Version(long k) {
 [[noreturn]] void RunWriter(const char* path, int ready) {
   RecoveryWriter writer(QString::fromLocal8Bit(path));
   for (long k = 1;; ++k) {
-    writer.Post(Version(k));
+    writer.Post(ReplayText(Version(k)));
     writer.Flush();
     if (k == 1) {
       const char byte = 1;

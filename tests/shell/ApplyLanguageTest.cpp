@@ -45,6 +45,7 @@ TEST(ApplyLanguageTest, EachKindFollowsItsRule) {
                         "bt_clearcolor.caption=  Clear  ",
                         "bt_clearcolor.hint=Remove colours",
                         "ppadd.caption=Add",
+                        "n5.caption=-",  // a separator stays a line without text
                         "checkbox1.caption=must not reach the dialog",
                         "groupbox1.caption=must not reach the dialog",
                     }));
@@ -52,6 +53,7 @@ TEST(ApplyLanguageTest, EachKindFollowsItsRule) {
   EXPECT_EQ(w.mnSave->text(), "&Save");
   EXPECT_EQ(w.mnExit->text(), "E&xit=Now");
   EXPECT_TRUE(w.n5->isSeparator());
+  EXPECT_EQ(w.n5->text(), "");
   EXPECT_EQ(w.ppAdd->text(), "Add");
 
   EXPECT_EQ(w.grpShowCandidates->title(), "Candidates");

@@ -127,7 +127,7 @@ TEST(DeveloperPageTest, ShippedFilesLoadFromBesideTheProgramAndApply) {
   page.btn2->click();
   ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join("|").toStdString();
   EXPECT_EQ(w.mnFile->title(), "&File");
-  EXPECT_EQ(w.rb_none->text(), "None  (F1)");
+  EXPECT_EQ(w.rb_none->text(), "None (F1)");
   EXPECT_EQ(HintOf(w.btsolve), "Show Solution");
   page.btn3->click();
   EXPECT_EQ(w.mnFile->title(), "文件(&F)");

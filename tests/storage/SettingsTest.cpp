@@ -33,7 +33,7 @@ TEST(Settings, MissingFileGivesTheDefaultsAndBuiltInColours) {
   EXPECT_EQ(file.SettingsText(), kDefaultFile);
   EXPECT_EQ(s, AppearanceSettings{});
   EXPECT_FALSE(s.autoCheck);
-  const AppearanceColours c = ResolveColours(s);
+  const BoardLook c = ResolveColours(s);
   EXPECT_EQ(c.UNFoucsColor1, 0xFFFFFFu);
   EXPECT_EQ(c.UNFoucsColor2, 16747403u);
   EXPECT_EQ(c.FONTColor1, 0u);

@@ -1,0 +1,137 @@
+#include "entry/Tfrm_new.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "controls/TPICSD33.h"
+#include "entry/PuzzleEditor.h"
+#include "entry/TfrmImport.h"
+#include "main/Game.h"
+#include "shell/ApplyLanguage.h"
+#include "shell/Dialogs.h"
+#include "shell/LanguageEvents.h"
+#include "shell/LanguageTable.h"
+#include "shell/Platform.h"
+
+namespace {
+
+BoardLook EditorLook() {
+  BoardLook l;
+  l.UNFoucsColor1 = 0xFFFFFF;
+  l.UNFoucsColor2 = 16759739;
+  l.FONTSize1 = 25;
+  l.FONTSize2 = 18;
+  l.FONTSize3 = 10;
+  l.FONTColor1 = 0x000000;
+  l.FONTColor2 = 0xFF0000;  // blue (0x00BBGGRR)
+  l.FONTColor3 = 111666;
+  l.errorcolor = 254;
+  l.highcolor = 9813909;
+  return l;
+}
+
+}  // namespace
+
+Tfrm_new::Tfrm_new(const LanguageTable& table, Game& game, QWidget* parent)
+    : QDialog(parent), table_(table), game_(game) {
+  setObjectName("frm_new");
+  setWindowTitle("Import or Create Sudoku");
+  setFixedSize(574, 438);
+
+  sdnew = new TPICSD33(this, &editor_);
+  sdnew->setObjectName("sdnew");
+  sdnew->move(8, 8);
+  sdnew->setFont(QFont("Arial"));
+  sdnew->setLook(EditorLook());
+  sdnew->WireHoverFrames();
+  connect(sdnew, &TPICSD33::cellMouseDown, this, &Tfrm_new::CellMouseDown);
+  connect(sdnew, &TPICSD33::candidateMouseDown, this, &Tfrm_new::CandidateMouseDown);
+
+  auto button = [this](const char* name, const char* text, int y) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    b->setGeometry(442, y, 124, 30);
+    return b;
+  };
+  Button5 = button("Button5", "Load Puzzle", 8);
+  Button6 = button("Button6", "&Import", 46);
+  Button3 = button("Button3", "&Clear Grid", 84);
+  Button1 = button("Button1", "Check Puzzle", 160);
+  Button2 = button("Button2", "Play Puzzle", 198);
+  Button4 = button("Button4", "&Quit", 400);
+  BitBtn1 = button("BitBtn1", "?", 360);
+  BitBtn1->setVisible(false);
+  memo2 = new QPlainTextEdit(this);
+  memo2->setObjectName("memo2");
+  memo2->setVisible(false);
+  connect(Button5, &QPushButton::clicked, this, &Tfrm_new::Button5Click);
+  connect(Button6, &QPushButton::clicked, this, &Tfrm_new::Button6Click);
+  connect(Button3, &QPushButton::clicked, this, &Tfrm_new::Button3Click);
+  connect(Button1, &QPushButton::clicked, this, &Tfrm_new::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &Tfrm_new::Button2Click);
+  connect(Button4, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BitBtn1, &QPushButton::clicked, this, &Tfrm_new::BitBtn1Click);
+
+  frmImport = new TfrmImport(table_, editor_, this);
+
+  SetTexts();
+  connect(&AppLanguageEvents(), &LanguageEvents::changed, this, &Tfrm_new::SetTexts);
+  ClearEditor(editor_);
+  sdnew->RedrawCells();
+}
+
+QStringList Tfrm_new::SetTexts() {
+  return ApplyWindowTexts(this, "frm_new", {"Button5", "Button6", "Button3", "Button1", "Button2", "Button4"}, table_);
+}
+
+void Tfrm_new::CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button) {
+  if (button != Qt::LeftButton || !cell->data().isOpen()) return;
+  TPICSD33::UpdateLock lock(*sdnew);
+  EditorPlaceDigit(editor_, IndexOf(cell->row(), cell->col()), digit);
+  sdnew->RedrawCells();
+}
+
+void Tfrm_new::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
+  if (button != Qt::LeftButton) return;
+  TPICSD33::UpdateLock lock(*sdnew);
+  EditorClearCell(editor_, IndexOf(cell->row(), cell->col()));
+  sdnew->RedrawCells();
+}
+
+void Tfrm_new::Button5Click() {
+  LoadEditorFromBoard(editor_, game_.board);
+  sdnew->RedrawCells();
+}
+
+void Tfrm_new::Button6Click() {
+  AppDialogs().ShowModal(frmImport);
+  sdnew->RedrawCells();
+}
+
+void Tfrm_new::Button3Click() {
+  if (!AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_clear"))) return;
+  ClearEditor(editor_);
+  sdnew->RedrawCells();
+}
+
+void Tfrm_new::Button1Click() {
+  static const char* const keys[3] = {"msg_frm_new_onesolve", "msg_frm_new_nosolve2", "msg_frm_new_twosolve2"};
+  const EditorCheckResult r = CheckEditorPuzzle(editor_, game_.solver);
+  AppDialogs().Information(this, TextOf(table_, keys[r.status]));
+}
+
+void Tfrm_new::Button2Click() {
+  const EditorCheckResult r = CheckEditorPuzzle(editor_, game_.solver);
+  if (r.status == 1) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
+  if (r.status == 2 && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
+  game_.PlayPuzzle(editor_, r.solution);
+  emit puzzlePlayed();
+  accept();
+}
+
+void Tfrm_new::BitBtn1Click() {
+  const QString address = QString::fromStdString(WebSolverAddress(editor_));
+  memo2->setPlainText(address);
+  AppPlatform().SetClipboardText(address);
+}

@@ -1,0 +1,6 @@
+#include "shell/LanguageEvents.h"
+
+LanguageEvents& AppLanguageEvents() {
+  static LanguageEvents events;
+  return events;
+}

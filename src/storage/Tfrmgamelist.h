@@ -1,0 +1,48 @@
+#pragma once
+// "Choose a sudoku": the stored games in a two-column grid (name, level),
+// with Delete, Rename, OK (or a double-click) to open, and Cancel. Made once
+// at start-up; each showing works on the store of a fresh Tfrmsave.
+
+#include <QDialog>
+#include <functional>
+
+#include "storage/GamesStore.h"
+
+class LanguageTable;
+class QPushButton;
+class QTableWidget;
+class Tfrmsave;
+
+class Tfrmgamelist : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Tfrmgamelist(const LanguageTable& table, QWidget* parent = nullptr);
+
+  // Sets the texts from the active table and lists the games of store
+  // (nullptr: none, and the window forgets the store it had).
+  void FillGameList(Tfrmsave* store);
+  // The name of the game in the selected row, "" for the empty row.
+  std::string SelectedName() const;
+
+  void Button1Click();  // Delete
+  void Button2Click();  // Rename
+  void Button3Click();  // OK: open the selected game
+  void Button4Click();  // Cancel
+
+  // Puts a checked stored game on the main board.
+  std::function<void(const StoredGame&)> onOpen;
+
+  QTableWidget* StringGrid1;
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QPushButton* Button3;
+  QPushButton* Button4;
+
+ private:
+  void ApplyTexts();
+  void SetRow(int row, const GameListEntry& entry);
+
+  const LanguageTable& table_;
+  Tfrmsave* save_ = nullptr;
+};
