@@ -102,6 +102,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   lst1 = BuiltinJapanese();
   ApplyLanguage(this, lst1);
   SetConfirmTitle(TextOf(lst1, "msg_title_confirm"));
+  InstallQtTranslations(QStringLiteral("ja"));
   // 2. The caption is the application title.
   setWindowTitle(QApplication::applicationDisplayName());
   // 3. and 5. The data folder and its replay folder, made the current directory.

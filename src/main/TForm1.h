@@ -237,6 +237,7 @@ class TForm1 : public QMainWindow {
   void InstallReplay(const ReplayData& replay);
 
   void CreateLanguageMenu(QMenu* tools);
+  void InstallQtTranslations(const QString& locale);
 
   void ShowCursor(int index);
   void PressAtCursor(Qt::MouseButton button);

@@ -54,6 +54,14 @@ void TForm1::CreateLanguageMenu(QMenu* tools) {
   }
 }
 
+void TForm1::InstallQtTranslations(const QString& locale) {
+  // Qt's own texts (Yes, No, OK, Cancel) in the language of the table.
+  if (!qtTranslator_) qtTranslator_ = new QTranslator(this);
+  QApplication::removeTranslator(qtTranslator_);
+  if (qtTranslator_->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(qtTranslator_);
+}
+
 bool TForm1::SetLanguage(const QString& code, bool store) {
   const Language* chosen = nullptr;
   for (const Language& l : kLanguages)
@@ -74,12 +82,7 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   languageCode_ = code;
   for (size_t i = 0; i < std::size(kLanguages); ++i) mnLanguages[i]->setChecked(&kLanguages[i] == chosen);
 
-  // Qt's own texts (Yes, No, OK, Cancel) in the same language.
-  if (!qtTranslator_) qtTranslator_ = new QTranslator(this);
-  QApplication::removeTranslator(qtTranslator_);
-  if (qtTranslator_->load(QStringLiteral("qtbase_") + QString::fromLatin1(chosen->qtLocale),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(qtTranslator_);
+  InstallQtTranslations(QString::fromLatin1(chosen->qtLocale));
 
   ApplyLanguage(this, lst1);
   mnLanguage->setTitle(TextOf(lst1, "mnlanguage.caption"));
