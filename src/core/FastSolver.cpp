@@ -98,8 +98,8 @@ struct State {
   bool Band(int d, int b) {
     const Tables& t = T();
     std::uint32_t a = cand[d * 3 + b];
-    const unsigned pat = t.boxesOfRow[a & 511u] | (t.boxesOfRow[(a >> 9) & 511u] << 3) |
-                         (t.boxesOfRow[(a >> 18) & 511u] << 6);
+    const unsigned pat = t.boxesOfRow[a & 511u] | (unsigned{t.boxesOfRow[(a >> 9) & 511u]} << 3) |
+                         (unsigned{t.boxesOfRow[(a >> 18) & 511u]} << 6);
     const unsigned allowed = t.matched[pat];
     if (!allowed) return false;
     a &= t.expand[allowed];

@@ -334,8 +334,8 @@ bool TwoStringKite(const View& v, GradeStep& step) {
         std::vector<int> rs, cs;
         row.each([&](int x) { rs.push_back(x); });
         col.each([&](int x) { cs.push_back(x); });
-        for (int a = 0; a < 2; ++a) {
-          for (int b = 0; b < 2; ++b) {
+        for (std::size_t a = 0; a < 2; ++a) {
+          for (std::size_t b = 0; b < 2; ++b) {
             if (T().unitsOf[rs[a]][2] != T().unitsOf[cs[b]][2]) continue;
             const int far1 = rs[1 - a], far2 = cs[1 - b];
             AddEliminations(step, v.digit[d] & T().peers[far1] & T().peers[far2], d);

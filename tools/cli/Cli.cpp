@@ -139,12 +139,12 @@ int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
     if (p.accepted < p.wanted && now - lastReport < std::chrono::seconds(1)) return;
     lastReport = now;
     err << "level " << options.level << ": " << p.accepted << '/' << p.wanted << " lines, " << p.candidates
-        << " candidates, " << static_cast<long>(p.seconds * 10) / 10.0 << " s\n";
+        << " candidates, " << static_cast<double>(static_cast<long>(p.seconds * 10)) / 10.0 << " s\n";
   }, &report);
   for (const std::string& line : lines) out << line << '\n';
   err << "level " << options.level << ": " << lines.size() << " lines from " << report.candidates
       << " candidates (" << report.duplicates << " disguised repeats dropped), " << options.threads
-      << " threads, " << static_cast<long>(report.seconds * 10) / 10.0 << " s\n";
+      << " threads, " << static_cast<double>(static_cast<long>(report.seconds * 10)) / 10.0 << " s\n";
   return 0;
 }
 
