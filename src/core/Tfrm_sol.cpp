@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/FastSolver.h"
+#include "core/OrderedSearch.h"
 
 namespace {
 
@@ -147,13 +148,10 @@ Tfrm_sol::SolveResult Tfrm_sol::SolveFromText(const std::string& text) {
     r.text = ToText(g);  // a full grid counts as not solved
   } else if (!FastSolver::GivensAgree(g)) {
     // Clashing givens defeat the shortcut (the ordered search may then place
-    // digits that no solution forces), so run the search itself.
-    FillGrid(text);
-    FindPossibilities();
-    SolveBruteForce();
-    r.status = check() ? 0 : 1;
-    r.text = GridText();
-    return r;
+    // digits that no solution forces), so the search is followed step by step.
+    Grid found{};
+    r.status = OrderedSearch(g, found) ? 0 : 1;
+    r.text = ToText(r.status == 0 ? found : g);
   } else {
     Grid first{};
     const int n = FastSolver::CountUpTo(g, 2, &first);
