@@ -125,7 +125,14 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size() + 2;
   std::string text;
-  text.reserve(size);
+  text.reserve(size + 3);
+  // A first line that begins like a byte-order mark would be taken for one
+  // when read back; a UTF-8 mark in front keeps it as it is.
+  if (!lines.empty()) {
+    const std::string& first = lines.front();
+    if (first.starts_with("\xEF\xBB\xBF") || first.starts_with("\xFF\xFE") || first.starts_with("\xFE\xFF"))
+      text = "\xEF\xBB\xBF";
+  }
   for (const std::string& line : lines) text.append(line).append("\r\n");
   return text;
 }

@@ -23,7 +23,8 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
-// The file form: every line followed by CR LF, no byte-order mark.
+// The file form: every line followed by CR LF, no byte-order mark unless the
+// first line itself begins like one (then a UTF-8 mark keeps it apart).
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
 // Reads a whole file; false when it cannot be opened or read.
