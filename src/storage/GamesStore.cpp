@@ -163,7 +163,10 @@ StoreResult GamesStore::StoreGame(const std::string& name, int level, const std:
   if (!IsStorableName(name)) return StoreResult::BadName;
   if (FindGame(name) != 0) {
     if (!overwrite) return StoreResult::NameExists;
-    DeleteGame(name);
+    // Every record of that name goes: were a later one (say a damaged
+    // one) left, the name would find it and never the game stored now.
+    while (DeleteGame(name)) {
+    }
   }
   const std::size_t first = lines_.size();
   lines_.push_back(std::string(kNamePrefix) + name);

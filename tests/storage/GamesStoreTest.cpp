@@ -165,3 +165,17 @@ TEST(GamesStore, DamagedRecordsStayPutAndTheRestStillWorks) {
   store.LoadGames(lf);
   EXPECT_EQ(store.SaveGames(), file);
 }
+
+TEST(GamesStore, OverwritingANameReplacesEveryRecordOfIt) {
+  // The same name twice, the later record damaged (a level that is no level).
+  GamesStore store;
+  store.LoadGames(Record("Twin", "1 " + kSolution) + Record("Twin", "x") + Record("Other", "0 "));
+  ASSERT_EQ(store.ListGames().size(), 3u);
+  Board board;
+  ASSERT_TRUE(StepToBoard(board, kStep));
+  ASSERT_EQ(store.StoreGame("Twin", 3, kSolution, BoardRows(board), true), StoreResult::Stored);
+  EXPECT_EQ(Names(store), (std::vector<std::string>{"Other", "Twin"}));
+  StoredGame game;
+  ASSERT_TRUE(store.ReadGame("Twin", game));
+  EXPECT_EQ(game.level, 3);
+}
