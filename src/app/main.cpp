@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Tessvar");
   QApplication::setApplicationDisplayName(QStringLiteral("Tessvar") + QStringLiteral(" 4.8"));
   TForm1 form;
-  form.CreateOtherWindows();
+  form.LoadSettings();
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     form.move(screen->availableGeometry().center() - form.rect().center());
   form.show();

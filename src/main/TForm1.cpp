@@ -132,7 +132,20 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() { qApp->removeEventFilter(this); }
 
+void TForm1::LoadSettings() {
+  if (settingsLoaded_) return;
+  settingsLoaded_ = true;
+  AppearanceSettings values;
+  TfrmAppearance::ReadSettingsFile(settings, values);
+  ApplyAppearance();
+  mnAutoCheckNewVersion->setChecked(values.autoCheck);
+  // A language the player chose before; without one, the built-in table.
+  const std::string language = settings.GetSetting("Language");
+  if (language == "en" || language == "zh") SetLanguage(QString::fromStdString(language), false);
+}
+
 void TForm1::CreateOtherWindows() {
+  LoadSettings();
   if (!frmgamelist) frmgamelist = new Tfrmgamelist(lst1, this);
   if (!Frmdas) Frmdas = new TFrmdas(lst1, this);  // the Multiple Solutions Viewer
   if (!frm_new) {
@@ -145,14 +158,8 @@ void TForm1::CreateOtherWindows() {
   if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board, this);
   if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board, this);
   if (!frmAppearance) {
-    // Creating it reads the settings file; its colours go to the main board.
-    frmAppearance = new TfrmAppearance(lst1, this);
+    frmAppearance = new TfrmAppearance(lst1, settings, this);
     frmAppearance->applyToMainBoard = [this] { ApplyAppearance(); };
-    ApplyAppearance();
-    mnAutoCheckNewVersion->setChecked(frmAppearance->Lines().GetSetting("Auto_check") != "0");
-    // A language the player chose before; without one, the built-in table.
-    const std::string language = frmAppearance->Lines().GetSetting("Language");
-    if (language == "en" || language == "zh") SetLanguage(QString::fromStdString(language), false);
   }
 }
 

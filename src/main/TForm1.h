@@ -45,8 +45,12 @@ class TForm1 : public QMainWindow {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The other windows, created once at start-up after this one, in the
-  // program's fixed order; each takes its texts from the table active then.
+  // The settings file, read once: the board's colours, the language chosen
+  // before, the flag "Auto_check". Start-up runs this; the other windows
+  // wait until a command first needs them.
+  void LoadSettings();
+  // The other windows, each made once (after the settings are read) and
+  // kept; each takes its texts from the table active then.
   void CreateOtherWindows();
 
   // --- game lifecycle ---
@@ -139,6 +143,7 @@ class TForm1 : public QMainWindow {
   void mnj1Click();
 
   Game game;
+  SettingsFile settings;  // tvcfg.ini's lines
   LanguageTable lst1;
   QString dataFolder;
 
@@ -246,6 +251,7 @@ class TForm1 : public QMainWindow {
   int cursorCell_ = IndexOf(5, 5);
   bool cursorShown_ = false;
   QString languageCode_ = QStringLiteral("ja");
+  bool settingsLoaded_ = false;
   QTranslator* qtTranslator_ = nullptr;
   // Key events pass the application filter once per widget they propagate
   // to; these tell a propagation step from a new key press.

@@ -91,16 +91,18 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   emit AppLanguageEvents().changed();
   Refresh();
 
-  if (store && frmAppearance) {
-    frmAppearance->Lines().PutSetting("Language", code.toStdString());
-    if (const QString why = frmAppearance->WriteSettingsFile(); !why.isEmpty())
+  if (store) {
+    settings.PutSetting("Language", code.toStdString());
+    if (const QString why = TfrmAppearance::WriteSettingsFile(settings); !why.isEmpty())
       AppDialogs().Information(this, TextOf(lst1, "msg_writefailed").arg(TfrmAppearance::FilePath(), why));
   }
   return true;
 }
 
 void TForm1::ApplyAppearance() {
-  game.look = frmAppearance->Colours(game.look);
+  AppearanceSettings values;
+  if (!ReadAppearance(settings, values)) values = {};
+  game.look = ResolveColours(values, game.look);
   sd991->setLook(game.look);
   Refresh();
 }
@@ -111,7 +113,8 @@ void TForm1::mnAppearanceClick() {
 }
 
 void TForm1::SaveSettings() {
-  if (!frmAppearance) return;
-  frmAppearance->Lines().PutSetting("Auto_check", mnAutoCheckNewVersion->isChecked() ? "1" : "0");
-  frmAppearance->WriteSettingsFile();
+  // Nothing to keep when the file was never read.
+  if (!settingsLoaded_) return;
+  settings.PutSetting("Auto_check", mnAutoCheckNewVersion->isChecked() ? "1" : "0");
+  TfrmAppearance::WriteSettingsFile(settings);
 }

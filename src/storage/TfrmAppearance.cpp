@@ -72,7 +72,8 @@ void TColorSwatch::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
 }
 
-TfrmAppearance::TfrmAppearance(const LanguageTable& table, QWidget* parent) : QDialog(parent), table_(table) {
+TfrmAppearance::TfrmAppearance(const LanguageTable& table, SettingsFile& file, QWidget* parent)
+    : QDialog(parent), table_(table), file_(file) {
   setObjectName("frmAppearance");
   setFixedSize(652, 446);
   auto group = [this](const char* name, int y, int h) {
@@ -173,12 +174,20 @@ void TfrmAppearance::SetTexts() {
 
 QString TfrmAppearance::FilePath() { return AppPlatform().DataFolder() + "tvcfg.ini"; }
 
-QString TfrmAppearance::WriteSettingsFile() { return WriteFileAtomically(FilePath(), file_.SettingsText()); }
+QString TfrmAppearance::WriteSettingsFile() { return WriteSettingsFile(file_); }
 
-void TfrmAppearance::LoadAppearance() {
+QString TfrmAppearance::WriteSettingsFile(const SettingsFile& file) {
+  return WriteFileAtomically(FilePath(), file.SettingsText());
+}
+
+void TfrmAppearance::ReadSettingsFile(SettingsFile& file, AppearanceSettings& settings) {
   std::string bytes;
   const bool read = ReadWholeFile(FilePath(), bytes);
-  if (LoadAppearanceValues(file_, read ? &bytes : nullptr, settings_)) WriteSettingsFile();
+  if (LoadAppearanceValues(file, read ? &bytes : nullptr, settings)) WriteSettingsFile(file);
+}
+
+void TfrmAppearance::LoadAppearance() {
+  ReadSettingsFile(file_, settings_);
   ShowSettings();
   ApplyToPreview();
 }

@@ -44,16 +44,22 @@ class TfrmAppearance : public QDialog {
   Q_OBJECT
 
  public:
-  TfrmAppearance(const LanguageTable& table, QWidget* parent = nullptr);
+  // file: the settings' lines, kept by the owner so that they are there
+  // before (and without) this window.
+  TfrmAppearance(const LanguageTable& table, SettingsFile& file, QWidget* parent = nullptr);
 
   void SetTexts();
   // Reads the settings file into the line list (resetting a missing or bad
   // file to the defaults and writing it), sets the boxes and swatches and
   // applies them to the preview.
   void LoadAppearance();
+  // The same read without a window: the lines and the values they hold.
+  static void ReadSettingsFile(SettingsFile& file, AppearanceSettings& settings);
+  static QString WriteSettingsFile(const SettingsFile& file);
   // A board's look with the colours of the settings.
   BoardLook Colours(const BoardLook& look) const { return ResolveColours(settings_, look); }
   SettingsFile& Lines() { return file_; }
+  const AppearanceSettings& Values() const { return settings_; }
   // Writes the line list to the file; the reason when it failed, else "".
   QString WriteSettingsFile();
   static QString FilePath();
@@ -96,6 +102,6 @@ class TfrmAppearance : public QDialog {
   void Button3Click();
 
   const LanguageTable& table_;
-  SettingsFile file_;
+  SettingsFile& file_;
   AppearanceSettings settings_;
 };

@@ -53,6 +53,11 @@ TEST_F(AppearanceTest, StartUpAppliesTheFileOrWritesTheDefaults) {
   // The colours reach the board in the display mode it is in.
   EXPECT_TRUE(form->rb_none->isChecked());
   EXPECT_FALSE(node(1, 1)->panelShown(4));
+  // Start-up reads the file without making the appearance window.
+  auto started = std::make_unique<TForm1>();
+  started->LoadSettings();
+  EXPECT_EQ(started->frmAppearance, nullptr);
+  EXPECT_EQ(started->game.look.UNFoucsColor1, 255u);
 
   Restart("default color=1\r\nBoard color1=abc\r\nLanguage=en\r\n");
   EXPECT_EQ(SettingsLines().size(), 15u);  // the defaults, and the language kept
