@@ -203,3 +203,20 @@ TEST_F(FilesFormTest, TheRecoveryFileFollowsPlayAndSurvivesAKill) {
   form = std::make_unique<TForm1>();
   EXPECT_EQ(Read(folder + "lastgame.dat"), interrupted);
 }
+
+TEST_F(FilesFormTest, AFailedReplaySaveSaysSoAndKeepsGameAndOldFile) {
+  Play();
+  const QString old = folder + "replay/old";
+  Write(old, "old\r\n");
+  // Running as root, only a path through a regular file fails for certain.
+  const QString path = old + "/mine";
+  const Snapshot before = Take();
+  dialogs.files = {path};
+  form->savetClick();
+  ASSERT_FALSE(dialogs.shown.isEmpty());
+  const QString shown = dialogs.shown.last();
+  EXPECT_TRUE(shown.startsWith("info:" + Text("msg_writefailed").section("%1", 0, 0))) << shown.toStdString();
+  EXPECT_TRUE(shown.contains(path)) << shown.toStdString();
+  EXPECT_EQ(Take(), before);
+  EXPECT_EQ(Read(old), "old\r\n");
+}

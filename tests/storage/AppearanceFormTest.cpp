@@ -2,12 +2,14 @@
 // start-up, the preview, OK, Cancel and Default.
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 
 #include "controls/TPICSD33.h"
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
+#include "main/StepLog.h"
 #include "storage/TfrmAppearance.h"
 
 namespace {
@@ -98,4 +100,18 @@ TEST_F(AppearanceTest, SwatchesStoreAlwaysAndShowOnlyWithoutTheDefaultBox) {
   window().Button1->click();
   EXPECT_EQ(node(1, 1)->color(), 0xFFFFFFu);
   EXPECT_EQ(node(5, 5)->color(), paint);
+}
+
+TEST_F(AppearanceTest, AFailedSettingsWriteSaysSoAndKeepsTheGame) {
+  Restart("");
+  Deal(SparseLine());
+  const std::string board = BoardToStep(form->game.board);
+  QFile::remove(TfrmAppearance::FilePath());
+  ASSERT_TRUE(QDir().mkpath(TfrmAppearance::FilePath()));  // a folder cannot be replaced by a file
+  window().Button1->click();
+  ASSERT_FALSE(dialogs.shown.isEmpty());
+  EXPECT_TRUE(dialogs.shown.last().startsWith("info:" + Text("msg_writefailed").section("%1", 0, 0)))
+      << dialogs.shown.last().toStdString();
+  EXPECT_EQ(BoardToStep(form->game.board), board);
+  QDir(TfrmAppearance::FilePath()).removeRecursively();
 }

@@ -1,6 +1,7 @@
 // Saving boards by name and the game list, through the main window's
 // commands; the two windows are driven the way a player would.
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
+#include "main/StepLog.h"
 #include "shell/AtomicFile.h"
 #include "storage/Tfrmgamelist.h"
 #include "storage/Tfrmsave.h"
@@ -223,4 +225,23 @@ TEST_F(GameListFormTest, AnEmptyStoreListsOneEmptyRowAndAListIsNeverRewrittenByL
     EXPECT_EQ(Cell(list, 0, 1), "");
   });
   EXPECT_EQ(File(), "");
+}
+
+TEST_F(GameListFormTest, AFailedSaveSaysSoAndKeepsTheGameAndTheList) {
+  Deal(SparseLine());
+  Save("Kept");
+  const std::string before = File();
+  const std::string board = BoardToStep(form->game.board);
+  // A games.dat that is a folder can be neither read nor replaced, even by root.
+  QFile::remove(path);
+  ASSERT_TRUE(QDir().mkpath(path));
+  Save("Lost");
+  ASSERT_FALSE(dialogs.shown.isEmpty());
+  EXPECT_TRUE(dialogs.shown.last().startsWith("info:")) << dialogs.shown.last().toStdString();
+  EXPECT_FALSE(dialogs.shown.last().contains(Text("msg_frmsave_saved")));
+  EXPECT_EQ(BoardToStep(form->game.board), board);
+  QDir(path).removeRecursively();
+  ASSERT_TRUE(WriteFileAtomically(path, before).isEmpty());
+  Save("Again");
+  EXPECT_EQ(SplitTextLines(File()).size(), 26u);  // the old game and the new one, nothing lost
 }
