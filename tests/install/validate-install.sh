@@ -10,7 +10,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 missing=0
 for f in bin/tessvar bin/tessvar-cli \
          share/tessvar/lang1.txt share/tessvar/lang2.txt \
-         share/tessvar/help-ja.html share/tessvar/help-en.html share/tessvar/help-zh.html \
+         share/tessvar/help-ja.html share/tessvar/help-en.html share/tessvar/help-zh.html share/tessvar/help.css \
          share/applications/org.tessvar.Tessvar.desktop share/metainfo/org.tessvar.Tessvar.metainfo.xml \
          share/icons/hicolor/scalable/apps/tessvar.svg share/icons/hicolor/48x48/apps/tessvar.png \
          share/icons/hicolor/128x128/apps/tessvar.png share/icons/hicolor/256x256/apps/tessvar.png \
