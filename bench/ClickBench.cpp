@@ -6,6 +6,7 @@
 // usage: click_bench [clicks]
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -17,6 +18,10 @@
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The game now keeps files (recovery, last game): a private data folder
+  // keeps the bench away from the player's own.
+  QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
   QApplication app(argc, argv);
   const int clicks = argc > 1 ? std::atoi(argv[1]) : 2000;
   TForm1 form;
