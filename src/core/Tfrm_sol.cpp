@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "core/FastSolver.h"
-#include "core/OrderedSearch.h"
+#include "core/FirstCompletion.h"
 
 namespace {
 
@@ -147,10 +147,12 @@ Tfrm_sol::SolveResult Tfrm_sol::SolveFromText(const std::string& text) {
   if (!HasBlank(g)) {
     r.text = ToText(g);  // a full grid counts as not solved
   } else if (!FastSolver::GivensAgree(g)) {
-    // Clashing givens defeat the shortcut (the ordered search may then place
-    // digits that no solution forces), so the search is followed step by step.
+    // Clashing givens: the first completion in reading order, as without a
+    // clash, but units holding a repeated given need not hold every digit.
+    // (Followed literally, the ordered search's hidden singles guess in such
+    // units, can skip that completion and may take hours to fail.)
     Grid found{};
-    r.status = OrderedSearch(g, found) ? 0 : 1;
+    r.status = FirstCompletion(g, found) ? 0 : 1;
     r.text = ToText(r.status == 0 ? found : g);
   } else {
     Grid first{};

@@ -1,4 +1,6 @@
-#include "core/OrderedSearch.h"
+#include "core/FirstCompletion.h"
+
+#include "core/CompletionSat.h"
 
 #include <algorithm>
 #include <bit>
@@ -14,8 +16,9 @@ struct Tables {
   std::uint8_t peers[81][20];
   std::uint8_t units[27][9];  // rows 0..8, columns 9..17, boxes 18..26
   std::uint8_t unitsOf[81][3];
+  std::uint8_t bits[1024];    // set bits of a mask (no popcount instruction assumed)
 
-  Tables() {
+  constexpr Tables() : peers{}, units{}, unitsOf{}, bits{} {
     for (int i = 0; i < 81; ++i) {
       const int r = i / 9, c = i % 9, b = r / 3 * 3 + c / 3;
       unitsOf[i][0] = static_cast<std::uint8_t>(r);
@@ -31,71 +34,48 @@ struct Tables {
     int filled[27] = {};
     for (int i = 0; i < 81; ++i)
       for (int u : unitsOf[i]) units[u][filled[u]++] = static_cast<std::uint8_t>(i);
+    for (int m = 0; m < 1024; ++m) bits[m] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(m)));
   }
 };
 
-const Tables& T() {
-  static const Tables t;
-  return t;
-}
+constexpr Tables kT;
+
+const Tables& T() { return kT; }
+
+int Count(Mask m) { return kT.bits[m]; }
 
 struct State {
   std::uint8_t value[81];
-  Mask cand[81];  // 0 for a filled cell
+  Mask cand[81];             // 0 for a filled cell
+  std::uint8_t spots[27][10];  // per unit and digit: its blanks that may take it
 
+  void Init() {
+    for (auto& u : spots) std::fill(std::begin(u), std::end(u), std::uint8_t{0});
+    for (int cell = 0; cell < 81; ++cell)
+      for (int d = 1; d <= 9; ++d)
+        if ((cand[cell] >> d) & 1)
+          for (std::uint8_t u : T().unitsOf[cell]) ++spots[u][d];
+  }
   void Place(int cell, int d) {
     value[cell] = static_cast<std::uint8_t>(d);
+    for (Mask m = cand[cell]; m; m = static_cast<Mask>(m & (m - 1)))
+      for (std::uint8_t u : T().unitsOf[cell]) --spots[u][std::countr_zero(m)];
     cand[cell] = 0;
-    const Mask off = static_cast<Mask>(~(1u << d));
-    for (std::uint8_t p : T().peers[cell]) cand[p] &= off;
-  }
-  int Spots(int unit, int d) const {
-    int n = 0;
-    for (std::uint8_t c : T().units[unit]) n += (cand[c] >> d) & 1;
-    return n;
-  }
-  bool Full() const {
-    for (std::uint8_t v : value)
-      if (v == 0) return false;
-    return true;
+    const Mask bit = static_cast<Mask>(1u << d);
+    for (std::uint8_t p : T().peers[cell]) {
+      if (!(cand[p] & bit)) continue;
+      cand[p] = static_cast<Mask>(cand[p] & ~bit);
+      for (std::uint8_t u : T().unitsOf[p]) --spots[u][d];
+    }
   }
 };
-
-// The search's propagation exactly: sweeps in reading order, digits
-// ascending, placing a digit that is its cell's only candidate or the only
-// place for it in the cell's column, row or box, until a sweep places nothing.
-void Propagate(State& s) {
-  bool placed;
-  do {
-    placed = false;
-    for (int cell = 0; cell < 81; ++cell) {
-      for (int d = 1; d <= 9 && s.cand[cell]; ++d) {
-        if (!((s.cand[cell] >> d) & 1)) continue;
-        const auto* u = T().unitsOf[cell];
-        if (std::popcount(s.cand[cell]) == 1 || s.Spots(u[1], d) == 1 || s.Spots(u[0], d) == 1 ||
-            s.Spots(u[2], d) == 1) {
-          s.Place(cell, d);
-          placed = true;
-        }
-      }
-    }
-  } while (placed);
-}
 
 // Whether digit d can still go where every unit without a repeated given
 // takes it exactly once and no unit takes it twice: one cell or none per row,
 // band by band, each band's boxes covered before the next band is tried.
 // Single-digit counting arguments (a box whose only places for d lie in a
 // column that another box needs too) end a branch here at once.
-bool DigitFits(const State& s, std::uint32_t exactUnits, int d) {
-  std::uint16_t allowed[9] = {};  // per row: columns where d may go
-  std::uint32_t used = 0;         // units that hold d already
-  for (int cell = 0; cell < 81; ++cell) {
-    if (s.value[cell] == d)
-      for (std::uint8_t u : T().unitsOf[cell]) used |= 1u << u;
-    else if ((s.cand[cell] >> d) & 1)
-      allowed[cell / 9] = static_cast<std::uint16_t>(allowed[cell / 9] | (1u << (cell % 9)));
-  }
+bool DigitFits(const std::uint16_t* allowed, std::uint32_t used, std::uint32_t exactUnits) {
   const std::uint32_t needed = exactUnits & ~used;
   struct Walk {
     const std::uint16_t* allowed;
@@ -121,14 +101,16 @@ bool DigitFits(const State& s, std::uint32_t exactUnits, int d) {
 }
 
 // Whether some completion of s exists: every blank different from each of
-// its peers. The completion found goes to witness.
-bool Completable(State s, std::uint32_t exactUnits, std::uint8_t* witness) {
+// its peers. The completion found goes to witness. 1 yes, 0 no, -1 when
+// budget nodes did not decide it.
+int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& budget) {
+  if (--budget < 0) return -1;
   for (;;) {
     bool changed = false;
     for (int cell = 0; cell < 81; ++cell) {
       if (s.value[cell]) continue;
-      if (!s.cand[cell]) return false;
-      if (std::popcount(s.cand[cell]) == 1) {
+      if (!s.cand[cell]) return 0;
+      if (Count(s.cand[cell]) == 1) {
         s.Place(cell, std::countr_zero(s.cand[cell]));
         changed = true;
       }
@@ -143,82 +125,71 @@ bool Completable(State s, std::uint32_t exactUnits, std::uint8_t* witness) {
         live = static_cast<Mask>(live | s.cand[c]);
         blanks += s.value[c] == 0;
       }
-      if (std::popcount(live) < blanks) return false;
-      if (std::popcount(live) > blanks) continue;
+      if (Count(live) < blanks) return 0;
+      if (Count(live) > blanks) continue;
       for (int d = 1; d <= 9; ++d) {
         if (!((live >> d) & 1)) continue;
-        int spots = 0, where = 0;
-        for (std::uint8_t c : T().units[u])
-          if ((s.cand[c] >> d) & 1) {
-            ++spots;
-            where = c;
-          }
-        if (spots == 0) return false;
+        const int spots = s.spots[u][d];
+        if (spots == 0) return 0;
         if (spots == 1) {
-          if (!s.cand[where]) return false;
-          s.Place(where, d);
+          for (std::uint8_t c : T().units[u])
+            if ((s.cand[c] >> d) & 1) {
+              s.Place(c, d);
+              break;
+            }
           changed = true;
         }
       }
     }
     if (!changed) break;
   }
+  std::uint16_t allowed[10][9] = {};  // per digit and row: columns where it may go
+  std::uint32_t used[10] = {};        // per digit: units that hold it already
+  for (int cell = 0; cell < 81; ++cell) {
+    const int r = cell / 9;
+    const auto bit = static_cast<std::uint16_t>(1u << (cell % 9));
+    if (s.value[cell]) {
+      const auto* u = T().unitsOf[cell];
+      used[s.value[cell]] |= 1u << u[0] | 1u << u[1] | 1u << u[2];
+    }
+    for (Mask m = s.cand[cell]; m; m = static_cast<Mask>(m & (m - 1))) {
+      auto& row = allowed[std::countr_zero(m)][r];
+      row = static_cast<std::uint16_t>(row | bit);
+    }
+  }
   for (int d = 1; d <= 9; ++d)
-    if (!DigitFits(s, exactUnits, d)) return false;
+    if (!DigitFits(allowed[d], used[d], exactUnits)) return 0;
   // Branch on a cell with the fewest candidates.
   int best = -1, bestCount = 10;
   for (int cell = 0; cell < 81; ++cell)
-    if (!s.value[cell] && std::popcount(s.cand[cell]) < bestCount) {
+    if (!s.value[cell] && Count(s.cand[cell]) < bestCount) {
       best = cell;
-      bestCount = std::popcount(s.cand[cell]);
+      bestCount = Count(s.cand[cell]);
     }
   if (best < 0) {
     std::copy(std::begin(s.value), std::end(s.value), witness);
-    return true;
+    return 1;
   }
   for (int d = 1; d <= 9; ++d) {
     if (!((s.cand[best] >> d) & 1)) continue;
     State next = s;
     next.Place(best, d);
-    if (Completable(next, exactUnits, witness)) return true;
+    if (const int r = Backtrack(next, exactUnits, witness, budget); r != 0) return r;
   }
-  return false;
+  return 0;
 }
 
-// A completion of s that is known stays one while s only gains its digits,
-// so most steps of the search need no new proof.
-bool Agrees(const State& s, const std::uint8_t* witness) {
-  for (int i = 0; i < 81; ++i)
-    if (s.value[i] && s.value[i] != witness[i]) return false;
-  return true;
-}
-
-bool Search(State& s, std::uint32_t exactUnits, std::uint8_t* witness) {
-  int first = 0;
-  while (first < 81 && s.value[first]) ++first;
-  if (first == 81) return false;
-  const Mask entry = s.cand[first];
-  for (int d = 1; d <= 9; ++d) {
-    if (!((entry >> d) & 1)) continue;
-    State next = s;
-    next.Place(first, d);
-    Propagate(next);
-    if (next.Full()) {
-      s = next;
-      return true;
-    }
-    if (!Agrees(next, witness) && !Completable(next, exactUnits, witness)) continue;
-    if (Search(next, exactUnits, witness)) {
-      s = next;
-      return true;
-    }
-  }
-  return false;
+// Backtracking settles nearly every case in a few nodes; the rare pigeonhole
+// it would take minutes over goes to the clause-learning search.
+bool Completable(const State& s, std::uint32_t exactUnits, std::uint8_t* witness) {
+  int budget = 500;
+  const int r = Backtrack(s, exactUnits, witness, budget);
+  return r >= 0 ? r == 1 : FindCompletionSat(s.value, s.cand, exactUnits, witness);
 }
 
 }  // namespace
 
-bool OrderedSearch(const Grid& givens, Grid& out) {
+bool FirstCompletion(const Grid& givens, Grid& out) {
   State s{};
   for (int i = 0; i < 81; ++i) s.value[i] = givens[static_cast<std::size_t>(i)];
   for (int i = 0; i < 81; ++i) {
@@ -227,6 +198,7 @@ bool OrderedSearch(const Grid& givens, Grid& out) {
     for (std::uint8_t p : T().peers[i]) m = static_cast<Mask>(m & ~(1u << s.value[p]));
     s.cand[i] = m;
   }
+  s.Init();
   std::uint32_t exactUnits = 0;
   for (int u = 0; u < 27; ++u) {
     Mask seen = 0;
@@ -238,8 +210,26 @@ bool OrderedSearch(const Grid& givens, Grid& out) {
     }
     if (!repeated) exactUnits |= 1u << u;
   }
+  // Cell by cell in reading order, the smallest digit that still leaves a
+  // completion. The last completion found proves its own digit at once, so
+  // only smaller digits need a new proof.
   std::uint8_t witness[81];
-  if (!Completable(s, exactUnits, witness) || !Search(s, exactUnits, witness)) return false;
+  if (!Completable(s, exactUnits, witness)) return false;
+  for (int cell = 0; cell < 81; ++cell) {
+    if (s.value[cell]) continue;
+    for (Mask m = s.cand[cell]; m; m = static_cast<Mask>(m & (m - 1))) {
+      const int d = std::countr_zero(m);
+      if (d == witness[cell]) break;
+      State next = s;
+      next.Place(cell, d);
+      std::uint8_t found[81];
+      if (Completable(next, exactUnits, found)) {
+        std::copy(std::begin(found), std::end(found), std::begin(witness));
+        break;
+      }
+    }
+    s.Place(cell, witness[cell]);
+  }
   for (int i = 0; i < 81; ++i) out[static_cast<std::size_t>(i)] = s.value[i];
   return true;
 }
