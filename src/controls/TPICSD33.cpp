@@ -13,7 +13,9 @@ int CellOffset(int n) { return (n - 1) * TPicNode::kSize + 2 + (n > 3 ? 2 : 0) +
 
 }  // namespace
 
-TPICSD33::TPICSD33(QWidget* parent, Board* model) : QWidget(parent), model_(model ? model : &ownBoard_) {
+TPICSD33::TPICSD33(QWidget* parent, Board* model, const QFont* font)
+    : QWidget(parent), model_(model ? model : &ownBoard_) {
+  if (font) setFont(*font);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
   for (int row = 1; row <= 9; ++row)
@@ -33,13 +35,10 @@ TPICSD33::TPICSD33(QWidget* parent, Board* model) : QWidget(parent), model_(mode
       connect(c, &Tmousepanel::mouseLeave, this, [this, c] { emit cellLeave(c); });
       connect(c, &TPicNode::contextMenuRequested, this,
               [this, c](const QPoint& at) { emit cellContextMenu(c, at); });
-      for (int d = 1; d <= 9; ++d) {
-        Tmousepanel* p = c->panel(d);
-        connect(p, &Tmousepanel::mouseDown, this,
-                [this, c, d](Qt::MouseButton b) { emit candidateMouseDown(c, d, b); });
-        connect(p, &Tmousepanel::mouseEnter, this, [this, c, d] { emit candidateEnter(c, d); });
-        connect(p, &Tmousepanel::mouseLeave, this, [this, c, d] { emit candidateLeave(c, d); });
-      }
+      connect(c, &TPicNode::candidateMouseDown, this,
+              [this, c](int d, Qt::MouseButton b) { emit candidateMouseDown(c, d, b); });
+      connect(c, &TPicNode::candidateEnter, this, [this, c](int d) { emit candidateEnter(c, d); });
+      connect(c, &TPicNode::candidateLeave, this, [this, c](int d) { emit candidateLeave(c, d); });
     }
   setFixedSize(kBoardSize, kBoardSize);
   LayoutCells();
@@ -161,7 +160,7 @@ void TPICSD33::SetBackgrounds(const std::function<TColor(int)>& cell, const std:
   for (int i = 0; i < kCells; ++i) {
     TPicNode* c = cells_[static_cast<size_t>(i)];
     c->setColor(cell(i));
-    for (int k = 1; k <= 9; ++k) c->panel(k)->setColor(panel(i, k));
+    for (int k = 1; k <= 9; ++k) c->setPanelColor(k, panel(i, k));
   }
 }
 

@@ -18,7 +18,9 @@ class TPICSD33 : public QWidget {
 
   // Shows model when given (not owned; it must outlive the board), else a
   // board of its own.
-  explicit TPICSD33(QWidget* parent = nullptr, Board* model = nullptr);
+  // font: the cells' font, given before they exist so that it is not sent
+  // down to each of them afterwards; without it they take the parent's.
+  explicit TPICSD33(QWidget* parent = nullptr, Board* model = nullptr, const QFont* font = nullptr);
 
   Board& model() { return *model_; }
   const Board& model() const { return *model_; }

@@ -10,58 +10,85 @@ constexpr TColor kCandidateColor = 0x000080;
 
 }  // namespace
 
-TPicNode::TPicNode(Cell& data, QWidget* parent) : Tmousepanel(parent), data_(&data) {
+TPicNode::TPicNode(Cell& data, QWidget* parent)
+    : Tmousepanel(parent), data_(&data), panelFontColor_(kCandidateColor) {
   resize(kSize, kSize);
+  panelColors_.fill(kClWhite);
+}
+
+Tmousepanel* TPicNode::panel(int d) const {
+  if (!hasPanels()) makePanels();
+  return panels_[static_cast<size_t>(d - 1)];
+}
+
+void TPicNode::makePanels() const {
+  auto* self = const_cast<TPicNode*>(this);
   for (int d = 1; d <= 9; ++d) {
-    auto* p = new Tmousepanel(this);
+    auto* p = new Tmousepanel(self);
     p->setBevel(false);
     p->setPaintedByOwner(true);
     p->setShown(false);
     p->setCaption(QString(QChar(u'0' + d)));
-    p->setFontColor(kCandidateColor);
+    p->setColor(panelColors_[static_cast<size_t>(d - 1)]);
+    p->setFontSize(panelFontSize_);
+    p->setFontColor(panelFontColor_);
     p->setGeometry(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3], kPanelSize, kPanelSize);
-    connect(p, &Tmousepanel::mouseEnter, this, [this] {
-      reenterPending_ = false;
-      if (overSelf_) {
-        overSelf_ = false;
-        emit mouseLeave();
+    connect(p, &Tmousepanel::mouseDown, self, [self, d](Qt::MouseButton b) { emit self->candidateMouseDown(d, b); });
+    connect(p, &Tmousepanel::mouseEnter, self, [self, d] {
+      self->reenterPending_ = false;
+      if (self->overSelf_) {
+        self->overSelf_ = false;
+        emit self->mouseLeave();
       }
+      emit self->candidateEnter(d);
     });
-    connect(p, &Tmousepanel::mouseLeave, this, [this] {
+    connect(p, &Tmousepanel::mouseLeave, self, [self, d] {
       // Leaving the panel for the cell's own area sends nothing more; leaving
       // it for another cell sends the cell's leave at once. So decide once
       // the platform has delivered both.
-      reenterPending_ = true;
+      self->reenterPending_ = true;
       QMetaObject::invokeMethod(
-          this,
-          [this] {
-            if (!reenterPending_) return;
-            reenterPending_ = false;
-            if (isEnabled() && !overSelf_) {
-              overSelf_ = true;
-              emit mouseEnter();
+          self,
+          [self] {
+            if (!self->reenterPending_) return;
+            self->reenterPending_ = false;
+            if (self->isEnabled() && !self->overSelf_) {
+              self->overSelf_ = true;
+              emit self->mouseEnter();
             }
           },
           Qt::QueuedConnection);
+      emit self->candidateLeave(d);
     });
+    // A cell on screen shows its panels at once.
+    if (isVisible()) p->show();
     panels_[static_cast<size_t>(d - 1)] = p;
   }
 }
 
 void TPicNode::setcolor(TColor c) {
-  for (Tmousepanel* p : panels_) p->setColor(c);
+  for (int d = 1; d <= 9; ++d) setPanelColor(d, c);
+}
+
+void TPicNode::setPanelColor(int d, TColor c) {
+  panelColors_[static_cast<size_t>(d - 1)] = c;
+  if (hasPanels()) panel(d)->setColor(c);
 }
 
 void TPicNode::setFontSize(int points) {
-  for (Tmousepanel* p : panels_) p->setFontSize(points);
+  panelFontSize_ = points;
+  if (hasPanels())
+    for (Tmousepanel* p : panels_) p->setFontSize(points);
 }
 
 void TPicNode::setFontColor(TColor c) {
-  for (Tmousepanel* p : panels_) p->setFontColor(c);
+  panelFontColor_ = c;
+  if (hasPanels())
+    for (Tmousepanel* p : panels_) p->setFontColor(c);
 }
 
 void TPicNode::setPanelVisible(int d, bool on) {
-  panel(d)->setShown(on);
+  if (on || hasPanels()) panel(d)->setShown(on);
 }
 
 void TPicNode::Hide() {
@@ -126,7 +153,7 @@ void TPicNode::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintState state;
   paintPanel(p, QPoint(0, 0), state);
-  for (int d = 1; d <= 9; ++d)
+  for (int d = 1; d <= 9 && hasPanels(); ++d)
     if (Tmousepanel* c = panel(d); c->shown())
       c->paintPanel(p, QPoint(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3]), state);
   if (cursorMark_) {

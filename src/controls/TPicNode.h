@@ -2,6 +2,10 @@
 // A cell of the board: a 46 x 46 panel with a big caption and nine 13 x 13
 // candidate panels. Its data (row, col, digits, isError, state) is the board
 // model's Cell; the cell widget only shows it.
+//
+// The candidate panels are made when a candidate is first shown or a panel
+// is first asked for: until then they would only be hidden, and a window
+// that starts with 729 fewer widgets appears sooner.
 
 #include <array>
 
@@ -25,11 +29,14 @@ class TPicNode : public Tmousepanel {
   int row() const { return data_->row; }
   int col() const { return data_->col; }
 
-  // Candidate panel d (1..9).
-  Tmousepanel* panel(int d) const { return panels_[static_cast<size_t>(d - 1)]; }
+  // Candidate panel d (1..9), made with its eight siblings if need be.
+  Tmousepanel* panel(int d) const;
   // True when candidate panel d is set to show (whether or not the cell
   // itself is on screen at the moment).
-  bool panelShown(int d) const { return panel(d)->shown(); }
+  bool panelShown(int d) const { return hasPanels() && panel(d)->shown(); }
+  bool hasPanels() const { return panels_[0] != nullptr; }
+  // The background of candidate panel d (also before the panels exist).
+  void setPanelColor(int d, TColor c);
 
   // The cell's own big caption font (the board sets these directly).
   void setCellFontSize(int points) { Tmousepanel::setFontSize(points); }
@@ -62,6 +69,10 @@ class TPicNode : public Tmousepanel {
 
  signals:
   void contextMenuRequested(const QPoint& globalPos);
+  // The mouse on candidate panel d.
+  void candidateMouseDown(int d, Qt::MouseButton button);
+  void candidateEnter(int d);
+  void candidateLeave(int d);
 
  protected:
   void requestRepaint() override;
@@ -72,9 +83,14 @@ class TPicNode : public Tmousepanel {
 
  private:
   void setPanelVisible(int d, bool on);
+  void makePanels() const;
 
   Cell* data_;
-  std::array<Tmousepanel*, 9> panels_{};
+  mutable std::array<Tmousepanel*, 9> panels_{};
+  // What the panels take when they are made.
+  std::array<TColor, 9> panelColors_;
+  int panelFontSize_ = 0;
+  TColor panelFontColor_;
   bool hasContextMenu_ = false;
   bool cursorMark_ = false;
   bool deferRepaint_ = false;

@@ -38,10 +38,10 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, Game& game, QWidget* parent)
   setWindowTitle("Import or Create Sudoku");
   setFixedSize(574, 438);
 
-  sdnew = new TPICSD33(this, &editor_);
+  const QFont arial("Arial");
+  sdnew = new TPICSD33(this, &editor_, &arial);
   sdnew->setObjectName("sdnew");
   sdnew->move(8, 8);
-  sdnew->setFont(QFont("Arial"));
   sdnew->setLook(EditorLook());
   sdnew->WireHoverFrames();
   connect(sdnew, &TPICSD33::cellMouseDown, this, &Tfrm_new::CellMouseDown);

@@ -31,6 +31,7 @@
 #include "shell/ApplyLanguage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/DeveloperPage.h"
+#include "shell/JapaneseFont.h"
 #include "shell/Dialogs.h"
 #include "shell/Platform.h"
 #include "storage/Tfrmgamelist.h"
@@ -81,6 +82,10 @@ QToolBar* MakeBar(QWidget* parent, const char* name, int y, int height) {
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   InitIconResources();
   setObjectName("Form1");
+  // The window's font before its controls exist: set afterwards, it would
+  // travel down to each of the board's 891 panels.
+  InstallJapaneseFontSubstitution();
+  setFont(JapaneseFont(font(), 9));
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(kClientWidth, kClientHeight);
@@ -320,10 +325,10 @@ void TForm1::CreateBoardPanel() {
   Panel1 = new QWidget(centralWidget());
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(6, 31, 469, 458);
-  sd991 = new TPICSD33(Panel1, &game.board);
+  const QFont arial("Arial");
+  sd991 = new TPICSD33(Panel1, &game.board, &arial);
   sd991->setObjectName("sd991");
   sd991->move(25, 20);
-  sd991->setFont(QFont("Arial"));
   // The board shows its real colours from the first paint.
   sd991->setLook(game.look);
   sd991->setautotranzt(true);

@@ -110,10 +110,10 @@ TfrmAppearance::TfrmAppearance(const LanguageTable& table, SettingsFile& file, Q
   CheckBox3 = box(GroupBox3, "CheckBox3");
   highpanle = swatch(GroupBox3, "Label6", Label6, "highpanle", 46);
 
-  sd1 = new TPICSD33(this);
+  const QFont arial("Arial");
+  sd1 = new TPICSD33(this, nullptr, &arial);
   sd1->setObjectName("sd1");
   sd1->move(220, 12);
-  sd1->setFont(QFont("Arial"));
   BoardLook look;
   look.FONTSize1 = 25;
   look.FONTSize2 = 25;
