@@ -260,7 +260,7 @@ void TForm1::WireCommands() {
 QToolButton* TForm1::AddToolButton(QToolBar* bar, const char* name, const char* icon, const QString& hint) {
   auto* b = new QToolButton(bar);
   b->setObjectName(name);
-  b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+  b->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(icon)));
   b->setAutoRaise(true);
   b->setFixedSize(25, bar->height() - 4);
   b->setFocusPolicy(Qt::NoFocus);
@@ -448,7 +448,7 @@ void TForm1::CreateBottomToolBar() {
   // its row of actions.
   WC_Label = new QLabel(ToolBar2);
   WC_Label->setObjectName("WC_Label");
-  WC_Label->setPixmap(QIcon(":/icons/accept.svg").pixmap(20, 20));
+  WC_Label->setPixmap(QIcon(QStringLiteral(":/icons/accept-20.png")).pixmap(20, 20));
   WC_Label->setGeometry(kClientWidth - 30, 2, 24, 22);
   WC_Label->setVisible(false);
   for (QToolButton* b : {btStartBranch, btAccept, btRejectBranch, btfirst, btback, btnext, btlast})
