@@ -171,9 +171,13 @@ void TForm1::CreateOtherWindows() {
 void TForm1::CreateMenus() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
+  // The menus' fonts before their items: set afterwards (as a change of
+  // language does), the bar would lay out all its titles a second time.
+  bar->setFont(JapaneseFont(bar->font(), 8));
   auto menu = [&](const char* name, const QString& text) {
     QMenu* m = bar->addMenu(text);
     m->setObjectName(name);
+    m->setFont(JapaneseFont(m->font(), 8));
     return m;
   };
   auto item = [](QMenu* m, const char* name, const QString& text) {
@@ -458,6 +462,7 @@ void TForm1::CreateBottomToolBar() {
 void TForm1::CreateStatusBar() {
   sb1 = new QStatusBar(centralWidget());
   sb1->setObjectName("sb1");
+  sb1->setFont(JapaneseFont(sb1->font(), 9));
   sb1->setSizeGripEnabled(false);
   sb1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
   sb1->setAutoFillBackground(true);
