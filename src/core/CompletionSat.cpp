@@ -1,5 +1,7 @@
 #include "core/CompletionSat.h"
 
+#include "core/Coordinates.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <utility>
@@ -213,9 +215,10 @@ class Solver {
   double increment_ = 1.0;
 };
 
+// Rows 0..8, columns 9..17, boxes 18..26, as the caller numbers them.
 int UnitOf(int cell, int kind) {
-  const int r = cell / 9, c = cell % 9;
-  return kind == 0 ? r : kind == 1 ? 9 + c : 18 + r / 3 * 3 + c / 3;
+  const int r = RowOf(cell), c = ColOf(cell);
+  return kind == 0 ? r - 1 : kind == 1 ? 9 + c - 1 : 18 + BoxOf(r, c) - 1;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "core/FirstCompletion.h"
 
 #include "core/CompletionSat.h"
+#include "core/Coordinates.h"
 
 #include <algorithm>
 #include <bit>
@@ -20,16 +21,12 @@ struct Tables {
 
   constexpr Tables() : peers{}, units{}, unitsOf{}, bits{} {
     for (int i = 0; i < 81; ++i) {
-      const int r = i / 9, c = i % 9, b = r / 3 * 3 + c / 3;
-      unitsOf[i][0] = static_cast<std::uint8_t>(r);
-      unitsOf[i][1] = static_cast<std::uint8_t>(9 + c);
-      unitsOf[i][2] = static_cast<std::uint8_t>(18 + b);
+      unitsOf[i][0] = static_cast<std::uint8_t>(RowOf(i) - 1);
+      unitsOf[i][1] = static_cast<std::uint8_t>(9 + ColOf(i) - 1);
+      unitsOf[i][2] = static_cast<std::uint8_t>(18 + BoxOf(RowOf(i), ColOf(i)) - 1);
       int n = 0;
-      for (int j = 0; j < 81; ++j) {
-        const int r2 = j / 9, c2 = j % 9;
-        if (j != i && (r2 == r || c2 == c || r2 / 3 * 3 + c2 / 3 == b))
-          peers[i][n++] = static_cast<std::uint8_t>(j);
-      }
+      for (int j = 0; j < 81; ++j)
+        if (ArePeers(i, j)) peers[i][n++] = static_cast<std::uint8_t>(j);
     }
     int filled[27] = {};
     for (int i = 0; i < 81; ++i)
@@ -39,8 +36,6 @@ struct Tables {
 };
 
 constexpr Tables kT;
-
-const Tables& T() { return kT; }
 
 int Count(Mask m) { return kT.bits[m]; }
 
@@ -54,18 +49,18 @@ struct State {
     for (int cell = 0; cell < 81; ++cell)
       for (int d = 1; d <= 9; ++d)
         if ((cand[cell] >> d) & 1)
-          for (std::uint8_t u : T().unitsOf[cell]) ++spots[u][d];
+          for (std::uint8_t u : kT.unitsOf[cell]) ++spots[u][d];
   }
   void Place(int cell, int d) {
     value[cell] = static_cast<std::uint8_t>(d);
     for (Mask m = cand[cell]; m; m = static_cast<Mask>(m & (m - 1)))
-      for (std::uint8_t u : T().unitsOf[cell]) --spots[u][std::countr_zero(m)];
+      for (std::uint8_t u : kT.unitsOf[cell]) --spots[u][std::countr_zero(m)];
     cand[cell] = 0;
     const Mask bit = static_cast<Mask>(1u << d);
-    for (std::uint8_t p : T().peers[cell]) {
+    for (std::uint8_t p : kT.peers[cell]) {
       if (!(cand[p] & bit)) continue;
       cand[p] = static_cast<Mask>(cand[p] & ~bit);
-      for (std::uint8_t u : T().unitsOf[p]) --spots[u][d];
+      for (std::uint8_t u : kT.unitsOf[p]) --spots[u][d];
     }
   }
 };
@@ -121,7 +116,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
     for (int u = 0; u < 27; ++u) {
       Mask live = 0;
       int blanks = 0;
-      for (std::uint8_t c : T().units[u]) {
+      for (std::uint8_t c : kT.units[u]) {
         live = static_cast<Mask>(live | s.cand[c]);
         blanks += s.value[c] == 0;
       }
@@ -132,7 +127,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
         const int spots = s.spots[u][d];
         if (spots == 0) return 0;
         if (spots == 1) {
-          for (std::uint8_t c : T().units[u])
+          for (std::uint8_t c : kT.units[u])
             if ((s.cand[c] >> d) & 1) {
               s.Place(c, d);
               break;
@@ -149,7 +144,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
     const int r = cell / 9;
     const auto bit = static_cast<std::uint16_t>(1u << (cell % 9));
     if (s.value[cell]) {
-      const auto* u = T().unitsOf[cell];
+      const auto* u = kT.unitsOf[cell];
       used[s.value[cell]] |= 1u << u[0] | 1u << u[1] | 1u << u[2];
     }
     for (Mask m = s.cand[cell]; m; m = static_cast<Mask>(m & (m - 1))) {
@@ -195,7 +190,7 @@ bool FirstCompletion(const Grid& givens, Grid& out) {
   for (int i = 0; i < 81; ++i) {
     if (s.value[i]) continue;
     Mask m = kAll;
-    for (std::uint8_t p : T().peers[i]) m = static_cast<Mask>(m & ~(1u << s.value[p]));
+    for (std::uint8_t p : kT.peers[i]) m = static_cast<Mask>(m & ~(1u << s.value[p]));
     s.cand[i] = m;
   }
   s.Init();
@@ -203,7 +198,7 @@ bool FirstCompletion(const Grid& givens, Grid& out) {
   for (int u = 0; u < 27; ++u) {
     Mask seen = 0;
     bool repeated = false;
-    for (std::uint8_t c : T().units[u]) {
+    for (std::uint8_t c : kT.units[u]) {
       const int v = s.value[c];
       if (v && ((seen >> v) & 1)) repeated = true;
       seen = static_cast<Mask>(seen | (1u << v));
@@ -222,11 +217,8 @@ bool FirstCompletion(const Grid& givens, Grid& out) {
       if (d == witness[cell]) break;
       State next = s;
       next.Place(cell, d);
-      std::uint8_t found[81];
-      if (Completable(next, exactUnits, found)) {
-        std::copy(std::begin(found), std::end(found), std::begin(witness));
-        break;
-      }
+      // A failed proof leaves the witness as it was.
+      if (Completable(next, exactUnits, witness)) break;
     }
     s.Place(cell, witness[cell]);
   }

@@ -85,7 +85,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // The window's font before its controls exist: set afterwards, it would
   // travel down to each of the board's 891 panels.
   InstallJapaneseFontSubstitution();
-  setFont(JapaneseFont(font(), 9));
+  setFont(JapaneseFont(font(), kWindowFontPoints));
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(kClientWidth, kClientHeight);
@@ -173,11 +173,11 @@ void TForm1::CreateMenus() {
   bar->setObjectName("MainMenu1");
   // The menus' fonts before their items: set afterwards (as a change of
   // language does), the bar would lay out all its titles a second time.
-  bar->setFont(JapaneseFont(bar->font(), 8));
+  bar->setFont(JapaneseFont(bar->font(), kMenuFontPoints));
   auto menu = [&](const char* name, const QString& text) {
     QMenu* m = bar->addMenu(text);
     m->setObjectName(name);
-    m->setFont(JapaneseFont(m->font(), 8));
+    m->setFont(JapaneseFont(m->font(), kMenuFontPoints));
     return m;
   };
   auto item = [](QMenu* m, const char* name, const QString& text) {
@@ -462,7 +462,7 @@ void TForm1::CreateBottomToolBar() {
 void TForm1::CreateStatusBar() {
   sb1 = new QStatusBar(centralWidget());
   sb1->setObjectName("sb1");
-  sb1->setFont(JapaneseFont(sb1->font(), 9));
+  sb1->setFont(JapaneseFont(sb1->font(), kWindowFontPoints));
   sb1->setSizeGripEnabled(false);
   sb1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
   sb1->setAutoFillBackground(true);

@@ -32,15 +32,15 @@ QFont JapaneseFont(const QFont& base, int pointSize) {
 void ApplyJapaneseFont(QWidget* window) {
   InstallJapaneseFontSubstitution();
   const WindowComponents c = CollectComponents(window);
-  window->setFont(JapaneseFont(window->font(), 9));
-  for (QStatusBar* s : c.statusBars) s->setFont(JapaneseFont(s->font(), 9));
+  window->setFont(JapaneseFont(window->font(), kWindowFontPoints));
+  for (QStatusBar* s : c.statusBars) s->setFont(JapaneseFont(s->font(), kWindowFontPoints));
   for (QLabel* l : c.labels) {
     QFont f = l->font();
     f.setFamily(QString::fromLatin1(kJapaneseFontFamily));
     l->setFont(f);
   }
-  for (QGroupBox* g : c.radioGroups) g->setFont(JapaneseFont(g->font(), 9));
-  for (QMenuBar* m : c.menuBars) m->setFont(JapaneseFont(m->font(), 8));
-  for (QMenu* m : c.menus) m->setFont(JapaneseFont(m->font(), 8));
-  QToolTip::setFont(JapaneseFont(QToolTip::font(), 8));
+  for (QGroupBox* g : c.radioGroups) g->setFont(JapaneseFont(g->font(), kWindowFontPoints));
+  for (QMenuBar* m : c.menuBars) m->setFont(JapaneseFont(m->font(), kMenuFontPoints));
+  for (QMenu* m : c.menus) m->setFont(JapaneseFont(m->font(), kMenuFontPoints));
+  QToolTip::setFont(JapaneseFont(QToolTip::font(), kMenuFontPoints));
 }

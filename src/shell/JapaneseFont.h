@@ -8,6 +8,9 @@ class QFont;
 class QWidget;
 
 inline constexpr char kJapaneseFontFamily[] = "MS Gothic";
+// Point sizes: windows, status bars and radio groups; menus and tooltips.
+inline constexpr int kWindowFontPoints = 9;
+inline constexpr int kMenuFontPoints = 8;
 
 // Maps "MS Gothic" onto the Japanese Gothic fonts a Linux desktop has. Done
 // once per process; ApplyJapaneseFont calls it, the program may call it at
