@@ -4,10 +4,13 @@
 #include <QScreen>
 
 #include "app/FirstFrame.h"
+#include "app/FontConfigWarmup.h"
 #include "main/TForm1.h"
 
 int main(int argc, char** argv) {
+  FontConfigWarmup fonts;
   QApplication app(argc, argv);
+  fonts.Join();
   QApplication::setApplicationName("Tessvar");
   QApplication::setApplicationDisplayName(QStringLiteral("Tessvar") + QStringLiteral(" 4.8"));
   TForm1 form;
