@@ -2,7 +2,6 @@
 
 #include "core/Coordinates.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>

@@ -38,11 +38,6 @@ std::uint64_t RecoveryWriter::Written() const {
   return written_;
 }
 
-QString RecoveryWriter::LastError() const {
-  std::lock_guard lock(mutex_);
-  return lastError_;
-}
-
 void RecoveryWriter::Run() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -52,11 +47,11 @@ void RecoveryWriter::Run() {
     pending_.reset();
     busy_ = true;
     lock.unlock();
-    const QString error = WriteFileAtomically(path_, bytes);
+    // A failed write leaves the previous file whole; the next snapshot tries again.
+    (void)WriteFileAtomically(path_, bytes);
     lock.lock();
     busy_ = false;
     ++written_;
-    lastError_ = error;
     idle_.notify_all();
   }
 }

@@ -26,9 +26,8 @@ class RecoveryWriter {
   void DiscardAndWait();
   // Waits until every posted snapshot is on disk.
   void Flush();
-  // Number of snapshots written so far, and the reason of the last failure.
+  // Number of snapshots written so far.
   std::uint64_t Written() const;
-  QString LastError() const;
 
  private:
   void Run();
@@ -41,6 +40,5 @@ class RecoveryWriter {
   bool busy_ = false;
   bool stop_ = false;
   std::uint64_t written_ = 0;
-  QString lastError_;
   std::thread worker_;
 };

@@ -30,7 +30,6 @@ class Tfrm_new;
 class Tfrmcopy;
 class Tfrmprintselect;
 class TfrmAppearance;
-class QActionGroup;
 class QTranslator;
 class TPICSD33;
 class TPicNode;
@@ -249,7 +248,6 @@ class TForm1 : public QMainWindow {
 
   TPicNode* menuCell_ = nullptr;
   int cursorCell_ = IndexOf(5, 5);
-  bool cursorShown_ = false;
   QString languageCode_ = QStringLiteral("ja");
   bool settingsLoaded_ = false;
   QTranslator* qtTranslator_ = nullptr;

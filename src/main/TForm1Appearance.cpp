@@ -101,7 +101,7 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
 
 void TForm1::ApplyAppearance() {
   AppearanceSettings values;
-  if (!ReadAppearance(settings, values)) values = {};
+  ReadAppearance(settings, values);  // left at its defaults when the settings are bad
   game.look = ResolveColours(values, game.look);
   sd991->setLook(game.look);
   Refresh();

@@ -90,7 +90,6 @@ void TForm1::ShowCursor(int index) {
   TPICSD33::UpdateLock lock(*sd991);
   sd991->node(cursorCell_)->setCursorMark(false);
   cursorCell_ = index;
-  cursorShown_ = true;
   sd991->node(cursorCell_)->setCursorMark(true);
 }
 

@@ -66,7 +66,6 @@ void Tfrmcopy::SetFixedPitchFont() {
 }
 
 bool Tfrmcopy::Open() {
-  setFixedSize(725, 309);
   const bool changed = PrepareBoardForCopy(board_);
   items[0]->setChecked(true);
   RadioGroup1Click(0);

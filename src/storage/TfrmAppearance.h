@@ -26,7 +26,6 @@ class TColorSwatch : public QFrame {
   explicit TColorSwatch(QWidget* parent);
   TColor color() const { return color_; }
   void setColor(TColor c);
-  int borderWidth() const { return lineWidth(); }
 
  signals:
   void clicked();
@@ -59,7 +58,6 @@ class TfrmAppearance : public QDialog {
   // A board's look with the colours of the settings.
   BoardLook Colours(const BoardLook& look) const { return ResolveColours(settings_, look); }
   SettingsFile& Lines() { return file_; }
-  const AppearanceSettings& Values() const { return settings_; }
   // Writes the line list to the file; the reason when it failed, else "".
   QString WriteSettingsFile();
   static QString FilePath();
