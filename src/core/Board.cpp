@@ -32,6 +32,11 @@ std::string Board::FreeDigits(int row, int col) const {
   return AscendingDigitsOf(free);
 }
 
+void Board::FillOpenCandidates() {
+  for (Cell& c : cells_)
+    if (c.isOpen()) c.digits = FreeDigits(c.row, c.col);
+}
+
 std::string Board::PruneCandidates(int row, int col) const {
   std::string left = at(row, col).digits;
   for (int p : PeerTable()[static_cast<size_t>(IndexOf(row, col))]) {

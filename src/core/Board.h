@@ -36,6 +36,8 @@ class Board {
 
   // Digits 1..9, ascending, held by no peer that is not Open.
   std::string FreeDigits(int row, int col) const;
+  // Every Open cell gets its FreeDigits.
+  void FillOpenCandidates();
   // The cell's own digits minus one occurrence of each non-Open peer's digits.
   std::string PruneCandidates(int row, int col) const;
   // Flags at most one conflicting pair: the first non-Open cell in reading

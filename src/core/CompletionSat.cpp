@@ -214,12 +214,6 @@ class Solver {
   double increment_ = 1.0;
 };
 
-// Rows 0..8, columns 9..17, boxes 18..26, as the caller numbers them.
-int UnitOf(int cell, int kind) {
-  const int r = RowOf(cell), c = ColOf(cell);
-  return kind == 0 ? r - 1 : kind == 1 ? 9 + c - 1 : 18 + BoxOf(r, c) - 1;
-}
-
 }  // namespace
 
 bool FindCompletionSat(const std::uint8_t* value, const std::uint16_t* cand, std::uint32_t exactUnits,
@@ -232,9 +226,6 @@ bool FindCompletionSat(const std::uint8_t* value, const std::uint16_t* cand, std
       var[cell][d] = !value[cell] && ((cand[cell] >> d) & 1) ? vars++ : -1;
   Solver solver(vars);
   bool ok = true;
-  std::vector<std::vector<int>> unitCells(27);
-  for (int cell = 0; cell < 81; ++cell)
-    for (int kind = 0; kind < 3; ++kind) unitCells[static_cast<std::size_t>(UnitOf(cell, kind))].push_back(cell);
   for (int cell = 0; cell < 81 && ok; ++cell) {
     if (value[cell]) continue;
     std::vector<Lit> some;
@@ -246,7 +237,7 @@ bool FindCompletionSat(const std::uint8_t* value, const std::uint16_t* cand, std
   }
   // Peers differ: within each unit, a digit at most once among the blanks.
   for (int u = 0; u < 27 && ok; ++u) {
-    const auto& cells = unitCells[static_cast<std::size_t>(u)];
+    const auto& cells = kUnitCells[static_cast<std::size_t>(u)];
     for (int d = 1; d <= 9 && ok; ++d) {
       std::vector<Lit> spots;
       bool present = false;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 inline constexpr int kCells = 81;
 
@@ -22,6 +23,27 @@ constexpr bool ArePeers(int a, int b) {
   return RowOf(a) == RowOf(b) || ColOf(a) == ColOf(b) ||
          BoxOf(RowOf(a), ColOf(a)) == BoxOf(RowOf(b), ColOf(b));
 }
+
+// The 27 units, numbered rows 0..8, columns 9..17, boxes 18..26. Kind 0, 1
+// and 2 give the cell's row, column and box.
+constexpr int UnitOf(int cell, int kind) {
+  const int r = RowOf(cell), c = ColOf(cell);
+  return kind == 0 ? r - 1 : kind == 1 ? 9 + c - 1 : 18 + BoxOf(r, c) - 1;
+}
+
+// The 9 cells of each unit, in reading order.
+using UnitCells = std::array<std::array<std::uint8_t, 9>, 27>;
+constexpr UnitCells MakeUnitCells() {
+  UnitCells units{};
+  int filled[27] = {};
+  for (int i = 0; i < kCells; ++i)
+    for (int kind = 0; kind < 3; ++kind) {
+      const int u = UnitOf(i, kind);
+      units[static_cast<std::size_t>(u)][static_cast<std::size_t>(filled[u]++)] = static_cast<std::uint8_t>(i);
+    }
+  return units;
+}
+inline constexpr UnitCells kUnitCells = MakeUnitCells();
 
 // The 20 peers of each cell, in row-major order.
 using PeerList = std::array<int, 20>;

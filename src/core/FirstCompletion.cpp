@@ -15,22 +15,16 @@ constexpr Mask kAll = 0x3FE;
 
 struct Tables {
   std::uint8_t peers[81][20];
-  std::uint8_t units[27][9];  // rows 0..8, columns 9..17, boxes 18..26
-  std::uint8_t unitsOf[81][3];
-  std::uint8_t bits[1024];    // set bits of a mask (no popcount instruction assumed)
+  std::uint8_t unitsOf[81][3];  // UnitOf the cell's row, column and box
+  std::uint8_t bits[1024];      // set bits of a mask (no popcount instruction assumed)
 
-  constexpr Tables() : peers{}, units{}, unitsOf{}, bits{} {
+  constexpr Tables() : peers{}, unitsOf{}, bits{} {
     for (int i = 0; i < 81; ++i) {
-      unitsOf[i][0] = static_cast<std::uint8_t>(RowOf(i) - 1);
-      unitsOf[i][1] = static_cast<std::uint8_t>(9 + ColOf(i) - 1);
-      unitsOf[i][2] = static_cast<std::uint8_t>(18 + BoxOf(RowOf(i), ColOf(i)) - 1);
+      for (int kind = 0; kind < 3; ++kind) unitsOf[i][kind] = static_cast<std::uint8_t>(UnitOf(i, kind));
       int n = 0;
       for (int j = 0; j < 81; ++j)
         if (ArePeers(i, j)) peers[i][n++] = static_cast<std::uint8_t>(j);
     }
-    int filled[27] = {};
-    for (int i = 0; i < 81; ++i)
-      for (int u : unitsOf[i]) units[u][filled[u]++] = static_cast<std::uint8_t>(i);
     for (int m = 0; m < 1024; ++m) bits[m] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(m)));
   }
 };
@@ -116,7 +110,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
     for (int u = 0; u < 27; ++u) {
       Mask live = 0;
       int blanks = 0;
-      for (std::uint8_t c : kT.units[u]) {
+      for (std::uint8_t c : kUnitCells[u]) {
         live = static_cast<Mask>(live | s.cand[c]);
         blanks += s.value[c] == 0;
       }
@@ -127,7 +121,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
         const int spots = s.spots[u][d];
         if (spots == 0) return 0;
         if (spots == 1) {
-          for (std::uint8_t c : kT.units[u])
+          for (std::uint8_t c : kUnitCells[u])
             if ((s.cand[c] >> d) & 1) {
               s.Place(c, d);
               break;
@@ -198,7 +192,7 @@ bool FirstCompletion(const Grid& givens, Grid& out) {
   for (int u = 0; u < 27; ++u) {
     Mask seen = 0;
     bool repeated = false;
-    for (std::uint8_t c : kT.units[u]) {
+    for (std::uint8_t c : kUnitCells[u]) {
       const int v = s.value[c];
       if (v && ((seen >> v) & 1)) repeated = true;
       seen = static_cast<Mask>(seen | (1u << v));

@@ -17,8 +17,5 @@ void LoadBoardFromHolder(Board& board, const TQJ& holder, bool withCandidates) {
     c.isError = false;
   }
   if (!withCandidates) return;
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = board.cell(i);
-    if (c.isOpen()) c.digits = board.FreeDigits(c.row, c.col);
-  }
+  board.FillOpenCandidates();
 }

@@ -4,13 +4,13 @@
 
 #include "core/RandomSource.h"
 
-std::string TrimControl(const std::string& text) {
-  size_t b = 0;
-  size_t e = text.size();
-  while (b < e && static_cast<unsigned char>(text[b]) <= ' ') ++b;
-  while (e > b && static_cast<unsigned char>(text[e - 1]) <= ' ') --e;
-  return text.substr(b, e - b);
+std::string_view TrimControlView(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
 }
+
+std::string TrimControl(const std::string& text) { return std::string(TrimControlView(text)); }
 
 TQJ::TQJ() {
   for (int i = 0; i < kCells; ++i) {

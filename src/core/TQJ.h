@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/Coordinates.h"
 
@@ -45,3 +46,5 @@ class TQJ {
 
 // Trims blanks and control characters from both ends.
 std::string TrimControl(const std::string& text);
+// The same, as a view into text.
+std::string_view TrimControlView(std::string_view text);

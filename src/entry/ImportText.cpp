@@ -141,10 +141,7 @@ void FillEditorFromString(Board& editor, std::string_view s) {
     }
     if (i < s.size()) i += CharLength(s, i);
   }
-  for (int index = 0; index < 81; ++index) {
-    Cell& cell = editor.cell(index);
-    if (cell.isOpen()) cell.digits = editor.FreeDigits(cell.row, cell.col);
-  }
+  editor.FillOpenCandidates();
 }
 
 CandidateTokens::CandidateTokens(std::string_view text) {

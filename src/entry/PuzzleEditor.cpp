@@ -3,17 +3,6 @@
 #include "core/Board.h"
 #include "core/Tfrm_sol.h"
 
-namespace {
-
-void FillOpenCandidates(Board& b) {
-  for (int i = 0; i < kCells; ++i) {
-    Cell& c = b.cell(i);
-    if (c.isOpen()) c.digits = b.FreeDigits(c.row, c.col);
-  }
-}
-
-}  // namespace
-
 void ClearEditor(Board& editor) {
   for (int i = 0; i < kCells; ++i) {
     Cell& c = editor.cell(i);
@@ -55,7 +44,7 @@ void LoadEditorFromBoard(Board& editor, const Board& main) {
       c.state = CellState::Open;
     }
   }
-  FillOpenCandidates(editor);
+  editor.FillOpenCandidates();
 }
 
 std::string EditorPuzzleString(const Board& editor) {

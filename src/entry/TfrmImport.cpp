@@ -11,6 +11,7 @@
 #include "entry/ImportText.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
+#include "shell/JapaneseFont.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
@@ -96,17 +97,9 @@ QStringList TfrmImport::SetTexts() {
                    {"Label1", "Label2", "Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "e1", "e2",
                     "e3", "e4"},
                    table_);
-  SetFixedPitchFont();
+  // The layouts line up only in a fixed-pitch face.
+  memo2->setFont(FixedPitchFont());
   return missing;
-}
-
-void TfrmImport::SetFixedPitchFont() {
-  // The layouts line up only in a fixed-pitch face; fontconfig gives
-  // Liberation Mono for "Courier New".
-  QFont mono("Courier New", 8);
-  mono.setStyleHint(QFont::TypeWriter);
-  mono.setFixedPitch(true);
-  memo2->setFont(mono);
 }
 
 void TfrmImport::Button1Click() {

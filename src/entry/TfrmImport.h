@@ -64,7 +64,6 @@ class TfrmImport : public QDialog {
   QPushButton* Button6;
 
  private:
-  void SetFixedPitchFont();
   void RefusePaste();
 
   const LanguageTable& table_;

@@ -108,6 +108,11 @@ ReplayData Game::ToReplay() const {
   return {board.nd, board.GetGivens(), QJ1.GetSolution(), steps.memostep};
 }
 
+std::string Game::ReplayFileText() const {
+  if (!inProgress_) return ReplayText(ReplayData{});
+  return ReplayText(board.nd, board.GetGivens(), QJ1.GetSolution(), steps.memostep);
+}
+
 bool Game::OpenSaved(int level, const std::string& solution, const std::string& step) {
   Board scratch;
   if (!StepToBoard(scratch, step)) return false;

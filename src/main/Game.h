@@ -58,6 +58,8 @@ class Game {
   void RestoreReplay(const ReplayData& data);
   // The game in the replay format (nothing to write before the first game).
   ReplayData ToReplay() const;
+  // ReplayText(ToReplay()), without copying the log.
+  std::string ReplayFileText() const;
   // A saved game: the board from a step line, a fresh log and clock. The
   // display mode and the Marking switch stay as they are. False (nothing
   // changed) when the line does not decode.

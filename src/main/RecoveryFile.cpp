@@ -18,7 +18,7 @@ void RecoveryFile::WriteNow() {
   if (!game_.InProgress()) return;
   // One contiguous text is cheap to build and compare even for a long log;
   // stepping through the log changes no byte of it, and writes nothing.
-  std::string text = ReplayText(game_.Level(), game_.board.GetGivens(), game_.QJ1.GetSolution(), game_.steps.memostep);
+  std::string text = game_.ReplayFileText();
   if (text == posted_) return;
   posted_ = text;
   writer_.Post(std::move(text));

@@ -25,20 +25,15 @@ bool StepToBoard(Board& board, const std::string& line) {
   };
   // Views, not copies of the rest of the line: a replay of many steps
   // decodes in time linear in its length.
-  const auto trim = [](std::string_view t) {
-    while (!t.empty() && static_cast<unsigned char>(t.front()) <= ' ') t.remove_prefix(1);
-    while (!t.empty() && static_cast<unsigned char>(t.back()) <= ' ') t.remove_suffix(1);
-    return t;
-  };
   std::array<Decoded, kCells> cells;
   std::string_view rest = line;
   for (Decoded& d : cells) {
     std::string_view token;
     if (const auto p = rest.find(','); p != std::string_view::npos) {
       token = rest.substr(0, p);
-      rest = trim(rest.substr(p + 1));
+      rest = TrimControlView(rest.substr(p + 1));
     } else {
-      token = trim(rest);
+      token = TrimControlView(rest);
     }
     if (token.empty() || token[0] < '1' || token[0] > '3') return false;
     d.state = static_cast<CellState>(token[0] - '0');

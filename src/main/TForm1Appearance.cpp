@@ -11,7 +11,7 @@
 #include "controls/TPICSD33.h"
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
-#include "shell/AtomicFile.h"
+#include "shell/DeveloperPage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/Dialogs.h"
 #include "shell/LanguageEvents.h"
@@ -70,13 +70,14 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   LanguageTable table = BuiltinJapanese();
   if (chosen->file) {
     const QString path = AppPlatform().FindBesideProgram(QString::fromLatin1(chosen->file));
-    std::string bytes;
-    if (path.isEmpty() || !ReadWholeFile(path, bytes) || (table = LanguageTable::FromFileBytes(bytes)).Empty()) {
+    std::optional<LanguageTable> read = path.isEmpty() ? std::nullopt : ReadLanguageFile(path);
+    if (!read || read->Empty()) {
       AppDialogs().Information(this, TextOf(lst1, "msg_language_missing").arg(QString::fromLatin1(chosen->file)));
       for (size_t i = 0; i < std::size(kLanguages); ++i)
         mnLanguages[i]->setChecked(languageCode_ == QLatin1String(kLanguages[i].code));
       return false;
     }
+    table = std::move(*read);
   }
   lst1 = std::move(table);
   languageCode_ = code;
@@ -93,8 +94,7 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
 
   if (store) {
     settings.PutSetting("Language", code.toStdString());
-    if (const QString why = TfrmAppearance::WriteSettingsFile(settings); !why.isEmpty())
-      AppDialogs().Information(this, TextOf(lst1, "msg_writefailed").arg(TfrmAppearance::FilePath(), why));
+    ReportWrite(this, lst1, TfrmAppearance::FilePath(), TfrmAppearance::WriteSettingsFile(settings));
   }
   return true;
 }

@@ -18,6 +18,16 @@ namespace {
 constexpr char kLastGame[] = "lastgame.dat";
 constexpr char kRecovery[] = "recovery.dat";
 
+// A replay-format file read whole and checked; one that cannot be read
+// fails at its first line.
+ReplayParseResult ReadReplayFile(const QString& path) {
+  std::string bytes;
+  if (ReadWholeFile(path, bytes)) return ParseReplay(bytes);
+  ReplayParseResult unreadable;
+  unreadable.badLine = 1;
+  return unreadable;
+}
+
 }  // namespace
 
 QString TForm1::LastGamePath() const { return dataFolder + kLastGame; }
@@ -27,8 +37,7 @@ void TForm1::RecoverInterruptedGame() {
   // A recovery file left behind means the last run did not close cleanly:
   // if it reads correctly it becomes the last game, so Continue brings the
   // interrupted game back. A rename replaces lastgame.dat atomically.
-  std::string bytes;
-  if (!ReadWholeFile(RecoveryPath(), bytes) || !ParseReplay(bytes).ok) return;
+  if (!ReadReplayFile(RecoveryPath()).ok) return;
   std::rename(QFile::encodeName(RecoveryPath()).constData(), QFile::encodeName(LastGamePath()).constData());
 }
 
@@ -39,10 +48,7 @@ void TForm1::ScheduleRecovery() {
 }
 
 bool TForm1::WriteGameFile(const QString& path) {
-  const QString error = WriteFileAtomically(path, ReplayText(game.ToReplay()));
-  if (error.isEmpty()) return true;
-  AppDialogs().Information(this, TextOf(lst1, "msg_writefailed").arg(path, error));
-  return false;
+  return ReportWrite(this, lst1, path, WriteFileAtomically(path, game.ReplayFileText()));
 }
 
 void TForm1::InstallReplay(const ReplayData& replay) {
@@ -61,9 +67,7 @@ void TForm1::SaveLastGame() {
 
 void TForm1::mnContinueClick() {
   // Silent whatever goes wrong; a file that does not check out changes nothing.
-  std::string bytes;
-  if (!ReadWholeFile(LastGamePath(), bytes)) return;
-  const ReplayParseResult parsed = ParseReplay(bytes);
+  const ReplayParseResult parsed = ReadReplayFile(LastGamePath());
   if (parsed.ok) InstallReplay(parsed.data);
 }
 
@@ -89,12 +93,7 @@ void TForm1::mnLoadReplayClick() {
   }
   // The whole file is read and checked before anything changes; a bad one
   // leaves the game, its clock included, as it was.
-  std::string bytes;
-  ReplayParseResult parsed;
-  if (!ReadWholeFile(path, bytes))
-    parsed.badLine = 1;
-  else
-    parsed = ParseReplay(bytes);
+  const ReplayParseResult parsed = ReadReplayFile(path);
   if (!parsed.ok) {
     game.SetClockRunning(wasRunning);
     game.SetElapsedMs(wasElapsed);

@@ -7,6 +7,7 @@
 
 #include "output/CopyText.h"
 #include "shell/ApplyLanguage.h"
+#include "shell/JapaneseFont.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
@@ -52,17 +53,9 @@ QStringList Tfrmcopy::SetTexts() {
   QStringList missing = ApplyWindowTexts(this, "frmcopy", {"RadioGroup1", "Button1", "Button2"}, table_);
   for (int i = 0; i < 4; ++i)
     items[static_cast<size_t>(i)]->setText(TextOf(table_, ItemKey("frmcopy", "RadioGroup1", i)));
-  SetFixedPitchFont();
+  // The boxed layouts line up only in a fixed-pitch face.
+  memo1->setFont(FixedPitchFont());
   return missing;
-}
-
-void Tfrmcopy::SetFixedPitchFont() {
-  // The boxed layouts line up only in a fixed-pitch face; fontconfig gives
-  // Liberation Mono for "Courier New".
-  QFont mono("Courier New", 8);
-  mono.setStyleHint(QFont::TypeWriter);
-  mono.setFixedPitch(true);
-  memo1->setFont(mono);
 }
 
 bool Tfrmcopy::Open() {

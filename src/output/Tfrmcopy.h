@@ -34,8 +34,6 @@ class Tfrmcopy : public QDialog {
   QPushButton* Button2;
 
  private:
-  void SetFixedPitchFont();
-
   const LanguageTable& table_;
   Board& board_;
 };

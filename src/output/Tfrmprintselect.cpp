@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/TextFile.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/AtomicFile.h"
 #include "shell/Dialogs.h"
@@ -16,8 +17,6 @@ Tfrmprintselect::Tfrmprintselect(const LanguageTable& table, const Board& board,
     : QDialog(parent), table_(table), board_(board) {
   setObjectName("frmprintselect");
   setFixedSize(300, 214);
-  for (PrintStyle style : {PrintStyle::Normal, PrintStyle::Candidates})
-    for (PaperSize size : {PaperSize::A4, PaperSize::A3, PaperSize::A2}) generators_.emplace_back(style, size);
 
   RadioGroup1 = new QGroupBox("Select Print Style", this);
   RadioGroup1->setObjectName("RadioGroup1");
@@ -70,18 +69,14 @@ QString Tfrmprintselect::PagePath() { return AppPlatform().TempFolder() + "print
 
 void Tfrmprintselect::SpeedButton1Click() {
   // The heading and byline follow the table active at this moment.
-  const std::string heading = table_.LookupText(kPrintHeadingKey);
-  const std::string byline = table_.LookupText(kPrintBylineKey);
-  for (Tfrmprint& g : generators_) g.PrepareTemplate(heading, byline);
-  int size = 0;
-  for (int i = 0; i < 3; ++i)
-    if (pg2Items[static_cast<size_t>(i)]->isChecked()) size = i;
-  const Tfrmprint& chosen = generators_[static_cast<size_t>((RadioButton2->isChecked() ? 3 : 0) + size)];
-  std::string page;
-  for (const std::string& line : chosen.Generate(board_)) page += line + "\r\n";
+  static constexpr PaperSize kSizes[3] = {PaperSize::A4, PaperSize::A3, PaperSize::A2};
+  PaperSize size = PaperSize::A4;
+  for (size_t i = 0; i < 3; ++i)
+    if (pg2Items[i]->isChecked()) size = kSizes[i];
+  Tfrmprint chosen(RadioButton2->isChecked() ? PrintStyle::Candidates : PrintStyle::Normal, size);
+  chosen.PrepareTemplate(table_.LookupText(kPrintHeadingKey), table_.LookupText(kPrintBylineKey));
+  // The template's first line is the document type, never taken for a byte-order mark.
+  const std::string page = JoinLinesCrLf(chosen.Generate(board_));
   const QString path = PagePath();
-  const QString failed = WriteFileAtomically(path, page);
-  if (!failed.isEmpty())
-    return AppDialogs().Information(this, TextOf(table_, "msg_writefailed").arg(path, failed));
-  AppPlatform().OpenDocument(path);
+  if (ReportWrite(this, table_, path, WriteFileAtomically(path, page))) AppPlatform().OpenDocument(path);
 }

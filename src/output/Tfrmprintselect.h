@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <array>
-#include <vector>
 
 #include "output/PrintPage.h"
 
@@ -38,6 +37,4 @@ class Tfrmprintselect : public QDialog {
  private:
   const LanguageTable& table_;
   const Board& board_;
-  // Normal A4, A3, A2, then With Candidates A4, A3, A2.
-  std::vector<Tfrmprint> generators_;
 };

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "shell/ApplyLanguage.h"
+#include "shell/AtomicFile.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/Dialogs.h"
 #include "shell/Platform.h"
@@ -72,11 +72,9 @@ bool WriteLanguageFile(const LanguageTable& table, const QString& path) {
 }
 
 std::optional<LanguageTable> ReadLanguageFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return LanguageTable::FromFileBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return std::nullopt;
+  return LanguageTable::FromFileBytes(bytes);
 }
 
 DeveloperPage::DeveloperPage(QWidget* mainWindow, LanguageTable& active, std::function<void()> reapply,

@@ -7,6 +7,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "shell/ApplyLanguage.h"
+
 namespace {
 
 // The window title of questions comes from the language table at the moment
@@ -59,3 +61,9 @@ Dialogs& AppDialogs() {
 }
 
 void SetAppDialogs(Dialogs* d) { installed = d; }
+
+bool ReportWrite(QWidget* parent, const LanguageTable& table, const QString& path, const QString& why) {
+  if (why.isEmpty()) return true;
+  AppDialogs().Information(parent, TextOf(table, "msg_writefailed").arg(path, why));
+  return false;
+}

@@ -35,3 +35,9 @@ Dialogs& AppDialogs();
 void SetAppDialogs(Dialogs* d);
 // The title of Qt's confirmation boxes (the looked-up "msg_title_confirm").
 void SetConfirmTitle(const QString& title);
+
+class LanguageTable;
+// After writing PATH: when WHY (the writer's reason) is not empty, tells the
+// player that PATH could not be written and why ("msg_writefailed" of TABLE).
+// Returns whether the file was written.
+bool ReportWrite(QWidget* parent, const LanguageTable& table, const QString& path, const QString& why);

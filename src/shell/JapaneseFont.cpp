@@ -29,6 +29,13 @@ QFont JapaneseFont(const QFont& base, int pointSize) {
   return f;
 }
 
+QFont FixedPitchFont() {
+  QFont mono(QStringLiteral("Courier New"), 8);
+  mono.setStyleHint(QFont::TypeWriter);
+  mono.setFixedPitch(true);
+  return mono;
+}
+
 void ApplyJapaneseFont(QWidget* window) {
   InstallJapaneseFontSubstitution();
   const WindowComponents c = CollectComponents(window);

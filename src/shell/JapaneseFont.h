@@ -20,6 +20,10 @@ void InstallJapaneseFontSubstitution();
 // base with the family "MS Gothic" and the given point size.
 QFont JapaneseFont(const QFont& base, int pointSize);
 
+// The face of text areas whose layouts line up in columns: "Courier New" 8,
+// fixed pitch (fontconfig gives Liberation Mono).
+QFont FixedPitchFont();
+
 // The window font: "MS Gothic" 9 on the window, on every status bar and radio
 // group; every label gets "MS Gothic" at its own size; the menu bar and every
 // menu 8, and so do tooltips (the hint window). Windows whose text area needs

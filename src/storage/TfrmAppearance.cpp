@@ -243,16 +243,14 @@ void TfrmAppearance::ReadBack() {
 }
 
 void TfrmAppearance::Button1Click() {
-  if (const QString why = WriteSettingsFile(); !why.isEmpty())
-    AppDialogs().Information(this, TextOf(table_, "msg_writefailed").arg(FilePath(), why));
+  ReportWrite(this, table_, FilePath(), WriteSettingsFile());
   if (applyToMainBoard) applyToMainBoard();
   accept();
 }
 
 void TfrmAppearance::Button3Click() {
   file_.ResetAppearanceDefaults();
-  if (const QString why = WriteSettingsFile(); !why.isEmpty())
-    AppDialogs().Information(this, TextOf(table_, "msg_writefailed").arg(FilePath(), why));
+  ReportWrite(this, table_, FilePath(), WriteSettingsFile());
   LoadAppearance();
 }
 

@@ -72,9 +72,8 @@ void Tfrmsave::LoadGames() {
 bool Tfrmsave::SaveGames(const GamesStore& before) {
   QString error = readFailed_ ? QStringLiteral("the file could not be read") : QString();
   if (error.isEmpty()) error = WriteFileAtomically(FilePath(), store.SaveGames());
-  if (error.isEmpty()) return true;
+  if (ReportWrite(this, table_, FilePath(), error)) return true;
   store = before;
-  AppDialogs().Information(this, TextOf(table_, "msg_writefailed").arg(FilePath(), error));
   return false;
 }
 
