@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "LongLog.h"
 #include "controls/TPICSD33.h"
 #include "main/RecoveryFile.h"
 #include "main/StepLog.h"
@@ -31,16 +32,8 @@ int main(int argc, char** argv) {
   form.FormKeyDown(Qt::Key_F2, Qt::NoModifier);
   // A long game: 10,000 logged steps before the measured clicks.
   {
-    std::vector<std::string>& log = form.game.steps.memostep;
-    Board board = form.game.board;
-    for (int i = 1; log.size() < 10000; ++i) {
-      Cell& c = board.cell(i % kCells);
-      if (c.state == CellState::Given) continue;
-      c.digits = std::string(1, static_cast<char>('1' + i % 9));
-      c.state = CellState::Placed;
-      log.push_back(BoardToStep(board));
-    }
-    log.push_back(BoardToStep(form.game.board));
+    GrowLog(form.game, 10000);
+    form.game.steps.memostep.push_back(BoardToStep(form.game.board));
     form.game.steps.StepLast();
   }
   QApplication::processEvents();

@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "LongLog.h"
 #include "core/Board.h"
 #include "main/Game.h"
 #include "main/StepLog.h"
@@ -66,15 +67,7 @@ Game LongGame(int n) {
   Game game;
   game.bank = Tfrmtk();
   game.NewGame(4);
-  std::vector<std::string>& log = game.steps.memostep;
-  Board board = game.board;
-  for (int i = 1; log.size() < static_cast<size_t>(n); ++i) {
-    Cell& c = board.cell(i % kCells);
-    if (c.state == CellState::Given) continue;
-    c.state = CellState::Placed;
-    c.digits = std::string(1, static_cast<char>('1' + i % 9));
-    log.push_back(BoardToStep(board));
-  }
+  GrowLog(game, static_cast<size_t>(n));
   game.steps.StepLast();
   return game;
 }

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -106,14 +107,31 @@ void PrintRow(const char* who, const Stats& s) {
               s.PerSecond(), s.medianUs, s.worstUs, s.MeanUs());
 }
 
-// The ordered search's count, in a child process.
-std::optional<std::pair<std::string, double>> OracleWithLimit(const std::string& p, double limitSeconds) {
-  return InChildWithLimit(
-      [&] {
-        Tfrm_sol engine;
-        return Answer(DocumentedCountSolutions(engine, p));
-      },
-      limitSeconds);
+// The literal ordered search on an even sample of the inputs, each in a
+// child process cut off after limitSeconds, against our answers and times;
+// prints its row and returns on how many answers the two differ.
+int SampleOrderedSearch(const std::vector<std::string>& inputs, const std::vector<std::string>& answers,
+                        const std::vector<double>& us, size_t sample, double limitSeconds, int limitDecimals,
+                        const std::function<std::string(const std::string&)>& orderedAnswer) {
+  std::vector<double> oracleUs, oursUs;
+  int timedOut = 0, differ = 0;
+  const size_t n = std::min(sample, inputs.size());
+  for (size_t k = 0; k < n; ++k) {
+    const size_t i = k * inputs.size() / n;
+    const auto r = InChildWithLimit([&] { return orderedAnswer(inputs[i]); }, limitSeconds);
+    if (!r) {
+      ++timedOut;
+      continue;
+    }
+    differ += r->first != answers[i];
+    oracleUs.push_back(r->second);
+    oursUs.push_back(us[i]);
+  }
+  const Stats o = Summarise(oracleUs), mine = Summarise(oursUs);
+  PrintRow("ordered search (sample)", o);
+  std::printf("  %-22s %d over %.*f s and not counted; answers differ on %d; ratio ordered/tessvar: mean %.0fx\n", "",
+              timedOut, limitDecimals, limitSeconds, differ, mine.MeanUs() > 0 ? o.MeanUs() / mine.MeanUs() : 0);
+  return differ;
 }
 
 // Clashing givens: random texts of 8 to 37 givens whose givens clash, the
@@ -143,30 +161,11 @@ void ClashingGivens(size_t count, size_t oracleSample, double oracleLimit) {
   std::printf("\nclashing givens (%zu random texts, %d with a completion)\n", inputs.size(), solved);
   const Stats ours = Summarise(us);
   PrintRow("tessvar SolveFromText", ours);
-  std::vector<double> oracleUs, oursUs;
-  int timedOut = 0, differ = 0;
-  const size_t n = std::min(oracleSample, inputs.size());
-  for (size_t k = 0; k < n; ++k) {
-    const size_t i = k * inputs.size() / n;
-    const auto r = InChildWithLimit(
-        [&] {
-          Tfrm_sol literal;
-          const auto a = DocumentedSolveFromText(literal, inputs[i]);
-          return std::to_string(a.status) + " " + a.text;
-        },
-        oracleLimit);
-    if (!r) {
-      ++timedOut;
-      continue;
-    }
-    differ += r->first != answers[i];
-    oracleUs.push_back(r->second);
-    oursUs.push_back(us[i]);
-  }
-  const Stats o = Summarise(oracleUs), mine = Summarise(oursUs);
-  PrintRow("ordered search (sample)", o);
-  std::printf("  %-22s %d over %.1f s and not counted; answers differ on %d; ratio ordered/tessvar: mean %.0fx\n", "",
-              timedOut, oracleLimit, differ, mine.MeanUs() > 0 ? o.MeanUs() / mine.MeanUs() : 0);
+  SampleOrderedSearch(inputs, answers, us, oracleSample, oracleLimit, 1, [](const std::string& p) {
+    Tfrm_sol literal;
+    const auto a = DocumentedSolveFromText(literal, p);
+    return std::to_string(a.status) + " " + a.text;
+  });
 }
 
 struct QqwingRun {
@@ -306,25 +305,10 @@ int main(int argc, char** argv) {
     }
 
     // The ordered search on an even sample across the set.
-    std::vector<double> oracleUs, oursUs;
-    int timedOut = 0, differ = 0;
-    const size_t n = std::min(oracleSample, puzzles.size());
-    for (size_t k = 0; k < n; ++k) {
-      const size_t i = k * puzzles.size() / n;
-      const auto r = OracleWithLimit(puzzles[i], oracleLimit);
-      if (!r) {
-        ++timedOut;
-        continue;
-      }
-      if (r->first != answers[i]) ++differ;
-      oracleUs.push_back(r->second);
-      oursUs.push_back(us[i]);
-    }
-    const Stats o = Summarise(oracleUs), mine = Summarise(oursUs);
-    PrintRow("ordered search (sample)", o);
-    std::printf("  %-22s %d over %.0f s and not counted; answers differ on %d; ratio ordered/tessvar: mean %.0fx\n",
-                "", timedOut, oracleLimit, differ, mine.MeanUs() > 0 ? o.MeanUs() / mine.MeanUs() : 0);
-    failures += differ;
+    failures += SampleOrderedSearch(puzzles, answers, us, oracleSample, oracleLimit, 0, [](const std::string& p) {
+      Tfrm_sol engine;
+      return Answer(DocumentedCountSolutions(engine, p));
+    });
   }
   ClashingGivens(5000, 100, 1.0);
   std::printf("\nslowest puzzle of any set (re-timed): %.1f us; answers differing from a peer: %d\n", worstAnywhere,

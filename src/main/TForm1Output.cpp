@@ -28,10 +28,7 @@ void TForm1::mnContentClick() {
   if (!page.isEmpty()) AppPlatform().OpenDocument(page);
 }
 
-void TForm1::mnj1Click() {
-  const QString target = MakerAddressTarget(TextOf(lst1, "frm_about.lbl2.caption"), LanguageCode());
-  if (!target.isEmpty()) AppPlatform().OpenDocument(target);
-}
+void TForm1::mnj1Click() { OpenMakerAddress(lst1, LanguageCode()); }
 
 void TForm1::mnAboutClick() {
   Tfrm_about about(lst1, LanguageCode(), this);

@@ -51,8 +51,7 @@ Tfrmcopy::Tfrmcopy(const LanguageTable& table, Board& board, QWidget* parent)
 
 QStringList Tfrmcopy::SetTexts() {
   QStringList missing = ApplyWindowTexts(this, "frmcopy", {"RadioGroup1", "Button1", "Button2"}, table_);
-  for (int i = 0; i < 4; ++i)
-    items[static_cast<size_t>(i)]->setText(TextOf(table_, ItemKey("frmcopy", "RadioGroup1", i)));
+  SetItemTexts(items, "frmcopy", "RadioGroup1", table_);
   // The boxed layouts line up only in a fixed-pitch face.
   memo1->setFont(FixedPitchFont());
   return missing;

@@ -60,8 +60,7 @@ QStringList Tfrmprintselect::SetTexts() {
   QStringList missing = ApplyWindowTexts(this, "frmprintselect",
                    {"RadioGroup1", "RadioButton1", "RadioButton2", "SpeedButton1", "SpeedButton2", "pg2"}, table_,
                    WindowTitle::Keep);
-  for (int i = 0; i < 3; ++i)
-    pg2Items[static_cast<size_t>(i)]->setText(TextOf(table_, ItemKey("frmprintselect", "pg2", i)));
+  SetItemTexts(pg2Items, "frmprintselect", "pg2", table_);
   return missing;
 }
 

@@ -150,6 +150,12 @@ std::string CaptionKey(std::string_view window, std::string_view component) {
   return key;
 }
 
+void SetItemTexts(std::span<QRadioButton* const> items, std::string_view window, std::string_view component,
+                  const LanguageTable& table) {
+  for (std::size_t i = 0; i < items.size(); ++i)
+    items[i]->setText(TextOf(table, ItemKey(window, component, static_cast<int>(i))));
+}
+
 std::string ItemKey(std::string_view window, std::string_view component, int index) {
   std::string key(window);
   key.append(".").append(component).append(".items[").append(std::to_string(index)).append("]");

@@ -36,6 +36,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,6 +107,11 @@ void ApplyLanguage(QWidget* window, const LanguageTable& table);
 // window + "." + component + ".items[" + index + "]".
 std::string CaptionKey(std::string_view window, std::string_view component);
 std::string ItemKey(std::string_view window, std::string_view component, int index);
+
+// A radio group's buttons: each one's text := the text of
+// ItemKey(window, component, its index).
+void SetItemTexts(std::span<QRadioButton* const> items, std::string_view window, std::string_view component,
+                  const LanguageTable& table);
 
 // Sets a component's visible caption by its kind: the text of an action,
 // button or label, the title of a group box or menu, the title of a window.

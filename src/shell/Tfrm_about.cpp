@@ -23,6 +23,11 @@ QString MakerAddressTarget(const QString& address, const QString& languageCode) 
   return address.trimmed();
 }
 
+void OpenMakerAddress(const LanguageTable& table, const QString& languageCode) {
+  const QString target = MakerAddressTarget(TextOf(table, "frm_about.lbl2.caption"), languageCode);
+  if (!target.isEmpty()) AppPlatform().OpenDocument(target);
+}
+
 Tfrm_about::Tfrm_about(const LanguageTable& table, const QString& languageCode, QWidget* parent)
     : QDialog(parent), table_(table), languageCode_(languageCode) {
   setObjectName("frm_about");
@@ -64,11 +69,7 @@ Tfrm_about::Tfrm_about(const LanguageTable& table, const QString& languageCode, 
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void Tfrm_about::lbl2Click() {
-  const QString target =
-      MakerAddressTarget(TextOf(table_, "frm_about.lbl2.caption"), languageCode_);
-  if (!target.isEmpty()) AppPlatform().OpenDocument(target);
-}
+void Tfrm_about::lbl2Click() { OpenMakerAddress(table_, languageCode_); }
 
 bool Tfrm_about::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lbl2 && event->type() == QEvent::MouseButtonPress &&

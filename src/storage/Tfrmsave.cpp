@@ -48,8 +48,7 @@ Tfrmsave::Tfrmsave(const LanguageTable& table, const QString& dataFolder, QWidge
           [this](const QString& text) { Button1->setEnabled(!text.trimmed().isEmpty()); });
 
   ApplyWindowTexts(this, "frmsave", {"Label1", "RadioGroup1", "Button1", "Button2"}, table_);
-  for (int i = 0; i < 6; ++i)
-    items[static_cast<std::size_t>(i)]->setText(TextOf(table_, ItemKey("frmsave", "RadioGroup1", i)));
+  SetItemTexts(items, "frmsave", "RadioGroup1", table_);
 }
 
 QString Tfrmsave::FilePath() const { return dataFolder_ + "games.dat"; }

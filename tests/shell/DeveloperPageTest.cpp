@@ -4,27 +4,15 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include "ShellTestWindow.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/DeveloperPage.h"
 #include "shell/Platform.h"
+#include "support/RecordingPlatform.h"
 #include "support/ScriptedDialogs.h"
 
 namespace {
-
-// Files beside the program come from a test folder; everything else is real.
-class BesidePlatform : public Platform {
- public:
-  BesidePlatform() { SetAppPlatform(this); }
-  ~BesidePlatform() override { SetAppPlatform(nullptr); }
-  QString FindBesideProgram(const QString& name) const override {
-    const QString path = folder.filePath(name);
-    return QFile::exists(path) ? path : QString();
-  }
-  QTemporaryDir folder;
-};
 
 QByteArray ReadAll(const QString& path) {
   QFile f(path);
@@ -88,10 +76,10 @@ TEST(DeveloperPageTest, SaveWritesTheWholeActiveTableToAllTxtInTheDataFolder) {
 
 TEST(DeveloperPageTest, LoadReplacesTheActiveTableOrLeavesItWhenTheFileIsMissing) {
   ScriptedDialogs dialogs;
-  BesidePlatform platform;
+  RecordingPlatform platform;
   {
     // lang1.txt in UTF-16 LE with its mark; there is no lang2.txt.
-    QFile f(platform.folder.filePath("lang1.txt"));
+    QFile f(platform.beside.filePath("lang1.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     const QString text = "mnfile.caption=&File\r\nrb_none.caption=None  (F1)\r\n";
     f.write("\xFF\xFE", 2);
