@@ -110,7 +110,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
     for (int u = 0; u < 27; ++u) {
       Mask live = 0;
       int blanks = 0;
-      for (std::uint8_t c : kUnitCells[u]) {
+      for (std::uint8_t c : kUnitCells[static_cast<std::size_t>(u)]) {
         live = static_cast<Mask>(live | s.cand[c]);
         blanks += s.value[c] == 0;
       }
@@ -121,7 +121,7 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
         const int spots = s.spots[u][d];
         if (spots == 0) return 0;
         if (spots == 1) {
-          for (std::uint8_t c : kUnitCells[u])
+          for (std::uint8_t c : kUnitCells[static_cast<std::size_t>(u)])
             if ((s.cand[c] >> d) & 1) {
               s.Place(c, d);
               break;
@@ -192,7 +192,7 @@ bool FirstCompletion(const Grid& givens, Grid& out) {
   for (int u = 0; u < 27; ++u) {
     Mask seen = 0;
     bool repeated = false;
-    for (std::uint8_t c : kUnitCells[u]) {
+    for (std::uint8_t c : kUnitCells[static_cast<std::size_t>(u)]) {
       const int v = s.value[c];
       if (v && ((seen >> v) & 1)) repeated = true;
       seen = static_cast<Mask>(seen | (1u << v));
