@@ -6,7 +6,6 @@
 #include "controls/TPICSD33.h"
 #include "entry/PuzzleEditor.h"
 #include "entry/TfrmImport.h"
-#include "main/Game.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
 #include "shell/LanguageEvents.h"
@@ -32,8 +31,8 @@ BoardLook EditorLook() {
 
 }  // namespace
 
-Tfrm_new::Tfrm_new(const LanguageTable& table, Game& game, QWidget* parent)
-    : QDialog(parent), table_(table), game_(game) {
+Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* parent)
+    : QDialog(parent), table_(table), mainBoard_(mainBoard) {
   setObjectName("frm_new");
   setWindowTitle("Import or Create Sudoku");
   setFixedSize(574, 438);
@@ -100,7 +99,7 @@ void Tfrm_new::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
 }
 
 void Tfrm_new::Button5Click() {
-  LoadEditorFromBoard(editor_, game_.board);
+  LoadEditorFromBoard(editor_, mainBoard_);
   sdnew->RedrawCells();
 }
 
@@ -117,16 +116,15 @@ void Tfrm_new::Button3Click() {
 
 void Tfrm_new::Button1Click() {
   static const char* const keys[3] = {"msg_frm_new_onesolve", "msg_frm_new_nosolve2", "msg_frm_new_twosolve2"};
-  const EditorCheckResult r = CheckEditorPuzzle(editor_, game_.solver);
+  const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
   AppDialogs().Information(this, TextOf(table_, keys[r.status]));
 }
 
 void Tfrm_new::Button2Click() {
-  const EditorCheckResult r = CheckEditorPuzzle(editor_, game_.solver);
+  const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
   if (r.status == 1) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
   if (r.status == 2 && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
-  game_.PlayPuzzle(editor_, r.solution);
-  emit puzzlePlayed();
+  if (onPlay && !onPlay(editor_, r.solution)) return;
   accept();
 }
 

@@ -4,10 +4,12 @@
 // solutions and played as a new game. Made once and kept between showings.
 
 #include <QDialog>
+#include <functional>
+#include <string>
 
 #include "core/Board.h"
+#include "core/Tfrm_sol.h"
 
-class Game;
 class LanguageTable;
 class QPlainTextEdit;
 class QPushButton;
@@ -19,7 +21,8 @@ class Tfrm_new : public QDialog {
   Q_OBJECT
 
  public:
-  Tfrm_new(const LanguageTable& table, Game& game, QWidget* parent = nullptr);
+  // mainBoard is the board Load Puzzle copies (the main window's game).
+  Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* parent = nullptr);
 
   // The names of listed components that were not found (none, normally).
   QStringList SetTexts();
@@ -42,16 +45,17 @@ class Tfrm_new : public QDialog {
   QPushButton* BitBtn1;
   QPlainTextEdit* memo2;
   TfrmImport* frmImport;
-
- signals:
-  // Play replaced the main game with the editor's puzzle.
-  void puzzlePlayed();
+  // Play: the editor's board and its solution ("" when unknown) for the main
+  // window to play; false when it did not replace its game (the editor
+  // then stays open).
+  std::function<bool(const Board& puzzle, const std::string& solution)> onPlay;
 
  private:
   void CellMouseDown(TPicNode* cell, Qt::MouseButton button);
   void CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button);
 
   const LanguageTable& table_;
-  Game& game_;
+  const Board& mainBoard_;
+  Tfrm_sol solver_;
   Board editor_;
 };

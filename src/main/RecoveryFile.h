@@ -18,6 +18,8 @@ class RecoveryFile : public QObject {
 
  public:
   static constexpr int kDelayMs = 1000;
+  // While writes fail the file is tried again this often, even without play.
+  static constexpr int kRetryMs = 5000;
 
   RecoveryFile(const QString& path, const Game& game, QObject* parent = nullptr);
 
@@ -29,11 +31,21 @@ class RecoveryFile : public QObject {
   // afterwards the file can be replaced or deleted safely.
   void Stop();
   RecoveryWriter& writer() { return writer_; }
+  bool Failing() const { return failing_; }
   QTimer& timer() { return timer_; }
 
+ signals:
+  // The first failed write after good ones, and the first good one after.
+  void WriteFailed(const QString& why);
+  void WriteWorksAgain();
+
  private:
+  void Written(const QString& why);
+
   const Game& game_;
   QTimer timer_;
   RecoveryWriter writer_;
   std::string posted_;  // the bytes last handed to the writer
+  bool failing_ = false;
+  bool stopped_ = false;  // a result arriving after Stop schedules nothing
 };

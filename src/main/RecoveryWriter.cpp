@@ -47,8 +47,9 @@ void RecoveryWriter::Run() {
     pending_.reset();
     busy_ = true;
     lock.unlock();
-    // A failed write leaves the previous file whole; the next snapshot tries again.
-    (void)WriteFileAtomically(path_, bytes);
+    // A failed write leaves the previous file whole; the owner hears why.
+    const QString why = WriteFileAtomically(path_, bytes);
+    if (report_) report_(why);
     lock.lock();
     busy_ = false;
     ++written_;

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <condition_variable>
+#include <functional>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -28,6 +29,9 @@ class RecoveryWriter {
   void Flush();
   // Number of snapshots written so far.
   std::uint64_t Written() const;
+  // Called on the worker after each write with "" or the reason it failed.
+  // Set before the first Post.
+  void OnResult(std::function<void(const QString&)> report) { report_ = std::move(report); }
 
  private:
   void Run();
@@ -40,5 +44,6 @@ class RecoveryWriter {
   bool busy_ = false;
   bool stop_ = false;
   std::uint64_t written_ = 0;
+  std::function<void(const QString&)> report_;
   std::thread worker_;
 };

@@ -59,17 +59,21 @@ bool BoardDigitsValid(const Board& board) {
 }
 
 ReplayParseResult ParseReplay(std::string_view bytes) {
-  const std::vector<std::string> lines = SplitTextLines(DecodeTextBytes(bytes));
+  const std::string text = DecodeTextBytes(bytes);
+  const std::vector<std::string> lines = SplitTextLines(text);
   if (lines.empty() || lines[0].empty() || lines[0][0] < '0' || lines[0][0] > '5')
     return Bad(1, "line 1 does not start with a level digit 0-5");
   if (lines.size() < 3) return Bad(static_cast<int>(lines.size()) + 1, "no move log");
+  // Every line is written with its line break: without one the file was cut.
+  if (text.back() != '\n' && text.back() != '\r')
+    return Bad(static_cast<int>(lines.size()), "the last line has no line break: the file was cut");
 
   // Every log line must decode; the last one also supplies the clues when
   // line 1 carries none that the holder could take.
   Board scratch;
   for (std::size_t i = 2; i < lines.size(); ++i) {
     const int lineNo = static_cast<int>(i) + 1;
-    if (!StepToBoard(scratch, lines[i])) return Bad(lineNo, "step line does not decode");
+    if (!StepToBoardStrict(scratch, lines[i])) return Bad(lineNo, "step line does not hold 81 cells");
     if (!BoardDigitsValid(scratch)) return Bad(lineNo, "step line holds impossible cell digits");
   }
 

@@ -18,7 +18,9 @@ std::string BoardToStep(const Board& board) {
   return line;
 }
 
-bool StepToBoard(Board& board, const std::string& line) {
+namespace {
+
+bool DecodeStep(Board& board, const std::string& line, bool strict) {
   struct Decoded {
     CellState state;
     std::string digits;
@@ -31,20 +33,32 @@ bool StepToBoard(Board& board, const std::string& line) {
     std::string_view token;
     if (const auto p = rest.find(','); p != std::string_view::npos) {
       token = rest.substr(0, p);
+      // A file may hold blanks before a comma too.
+      while (strict && !token.empty() && static_cast<unsigned char>(token.back()) <= ' ') token.remove_suffix(1);
       rest = TrimControlView(rest.substr(p + 1));
     } else {
+      // The last token of the line; strictly, only the 81st may be.
+      if (strict && &d != &cells.back()) return false;
       token = TrimControlView(rest);
+      if (strict) rest = {};
     }
     if (token.empty() || token[0] < '1' || token[0] > '3') return false;
     d.state = static_cast<CellState>(token[0] - '0');
     d.digits = std::string(token.substr(1));
   }
+  if (strict && !rest.empty()) return false;  // more than 81 tokens
   for (int i = 0; i < kCells; ++i) {
     board.cell(i).state = cells[static_cast<size_t>(i)].state;
     board.cell(i).digits = std::move(cells[static_cast<size_t>(i)].digits);
   }
   return true;
 }
+
+}  // namespace
+
+bool StepToBoard(Board& board, const std::string& line) { return DecodeStep(board, line, false); }
+
+bool StepToBoardStrict(Board& board, const std::string& line) { return DecodeStep(board, line, true); }
 
 void Tfrmstep::ClearSteps(const Board& board) {
   memostep.clear();

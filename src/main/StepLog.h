@@ -19,6 +19,10 @@ std::string BoardToStep(const Board& board);
 // token that does not start with a state digit 1..3 (an empty one included)
 // fails the whole line: the board is then left exactly as it was.
 bool StepToBoard(Board& board, const std::string& line);
+// The same for a line read from a file, which the program wrote whole: it
+// must hold exactly 81 tokens (blanks around commas allowed), so a cut line
+// is refused instead of being completed with made-up cells.
+bool StepToBoardStrict(Board& board, const std::string& line);
 
 class Tfrmstep {
  public:

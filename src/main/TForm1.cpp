@@ -116,7 +116,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   QDir().mkpath(dataFolder + "replay");
   RecoverInterruptedGame();
   if (!QDir::setCurrent(dataFolder))
-    AppDialogs().Information(this, QStringLiteral("I/O error: cannot use the folder ") + dataFolder);
+    AppDialogs().Information(this, TextOf(lst1, "msg_folderfailed").arg(dataFolder));
   // 4. Run-time click actions.
   connect(btStartBranch, &QToolButton::clicked, this, &TForm1::StartBranch);
   // 6. The paint colour is yellow.
@@ -154,11 +154,15 @@ void TForm1::CreateOtherWindows() {
   if (!frmgamelist) frmgamelist = new Tfrmgamelist(lst1, this);
   if (!Frmdas) Frmdas = new TFrmdas(lst1, this);  // the Multiple Solutions Viewer
   if (!frm_new) {
-    frm_new = new Tfrm_new(lst1, game, this);  // the puzzle editor, with its import window
-    connect(frm_new, &Tfrm_new::puzzlePlayed, this, [this] {
+    frm_new = new Tfrm_new(lst1, game.board, this);  // the puzzle editor, with its import window
+    frm_new->onPlay = [this](const Board& puzzle, const std::string& solution) {
+      if (!KeepReplacedGame()) return false;
+      game.PlayPuzzle(puzzle, solution);
       ndtxt->setText("  " + TextOf(lst1, "msg_frm_new_unknow"));
       Refresh();
-    });
+      ShowKeptNotice();
+      return true;
+    };
   }
   if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board, this);
   if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board, this);
@@ -469,6 +473,9 @@ void TForm1::CreateStatusBar() {
   sb1Panel = new QLabel(sb1);
   sb1Panel->setObjectName("sb1Panel");
   sb1->addWidget(sb1Panel, 1);
+  sbNotice = new QLabel(sb1);
+  sbNotice->setObjectName("sbNotice");
+  sb1->addPermanentWidget(sbNotice);
 }
 
 void TForm1::WireBoard() {
@@ -584,12 +591,15 @@ void TForm1::ShowDeveloperTools() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  FormClose();
-  event->accept();
+  if (FormClose())
+    event->accept();
+  else
+    event->ignore();
 }
 
-void TForm1::FormClose() {
+bool TForm1::FormClose() {
   // The last game first, then the settings.
-  SaveLastGame();
+  if (!SaveLastGame()) return false;
   SaveSettings();
+  return true;
 }

@@ -105,7 +105,17 @@ class TForm1 : public QMainWindow {
   void mnContinueClick();
   void savetClick();
   void mnLoadReplayClick();
-  void SaveLastGame();
+  // Writes the last game and only then drops the recovery file; false when
+  // the write failed and the player chose to keep the window open.
+  bool SaveLastGame();
+  // Before a command replaces a game that has moves: that game becomes the
+  // last game, so Continue brings it back. False (the command must change
+  // nothing) when it could not be written; the player has been told.
+  bool KeepReplacedGame();
+  // After the replacement: the status bar says where the old game went.
+  void ShowKeptNotice();
+  // A lasting line in the status bar (a hover hint does not clear it).
+  void ShowNotice(const QString& text);
   // At start-up: a recovery file that a killed run left behind becomes the
   // last game. After a change: the recovery file is rewritten soon.
   void RecoverInterruptedGame();
@@ -116,7 +126,7 @@ class TForm1 : public QMainWindow {
   // --- saved games (TForm1Games.cpp) ---
   void btsaveClick();
   void btDisplayYourGameListClick();
-  void OpenStoredGame(const StoredGame& stored);
+  bool OpenStoredGame(const StoredGame& stored);
 
   // --- appearance and language (TForm1Appearance.cpp) ---
   void mnAppearanceClick();
@@ -153,6 +163,7 @@ class TForm1 : public QMainWindow {
   QLabel* WC_Label = nullptr;
   QStatusBar* sb1 = nullptr;
   QLabel* sb1Panel = nullptr;
+  QLabel* sbNotice = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QWidget* Panel1 = nullptr;
@@ -236,7 +247,8 @@ class TForm1 : public QMainWindow {
   void SyncControls();
   void Announce(const GameOutcome& outcome);
   void ShowDeveloperTools();
-  void FormClose();
+  bool FormClose();
+  void ReportBadReplay(const QString& path, const ReplayParseResult& parsed);
   bool WriteGameFile(const QString& path);
   void InstallReplay(const ReplayData& replay);
 
@@ -250,6 +262,7 @@ class TForm1 : public QMainWindow {
   int cursorCell_ = IndexOf(5, 5);
   QString languageCode_ = QStringLiteral("ja");
   bool settingsLoaded_ = false;
+  bool keptNotice_ = false;
   QTranslator* qtTranslator_ = nullptr;
   // Key events pass the application filter once per widget they propagate
   // to; these tell a propagation step from a new key press.

@@ -11,6 +11,7 @@
 #include "controls/TPICSD33.h"
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
+#include "shell/AtomicFile.h"
 #include "shell/DeveloperPage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/Dialogs.h"
@@ -70,14 +71,24 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   LanguageTable table = BuiltinJapanese();
   if (chosen->file) {
     const QString path = AppPlatform().FindBesideProgram(QString::fromLatin1(chosen->file));
-    std::optional<LanguageTable> read = path.isEmpty() ? std::nullopt : ReadLanguageFile(path);
-    if (!read || read->Empty()) {
-      AppDialogs().Information(this, TextOf(lst1, "msg_language_missing").arg(QString::fromLatin1(chosen->file)));
+    std::string bytes;
+    const char* refusal = nullptr;
+    if (path.isEmpty() || !ReadWholeFile(path, bytes)) {
+      refusal = "msg_language_missing";
+    } else {
+      static const char* const keys[] = {nullptr, "msg_language_toolarge", "msg_language_nottext",
+                                          "msg_language_nokeys"};
+      refusal = keys[static_cast<int>(CheckLanguageFile(bytes))];
+    }
+    if (refusal) {
+      // Said in the language still active, which stays.
+      AppDialogs().Information(this, TextOf(lst1, refusal).arg(QString::fromLatin1(chosen->file)));
       for (size_t i = 0; i < std::size(kLanguages); ++i)
         mnLanguages[i]->setChecked(languageCode_ == QLatin1String(kLanguages[i].code));
       return false;
     }
-    table = std::move(*read);
+    // A key the file lacks speaks the built-in text rather than nothing.
+    table = WithFallback(LanguageTable::FromFileBytes(bytes), BuiltinJapanese());
   }
   lst1 = std::move(table);
   languageCode_ = code;

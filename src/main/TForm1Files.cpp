@@ -43,7 +43,15 @@ void TForm1::RecoverInterruptedGame() {
 
 void TForm1::ScheduleRecovery() {
   if (!game.InProgress()) return;
-  if (!recovery_) recovery_ = new RecoveryFile(RecoveryPath(), game, this);
+  if (!recovery_) {
+    recovery_ = new RecoveryFile(RecoveryPath(), game, this);
+    // Said once in the status bar, not a box a second while the disk is full.
+    connect(recovery_, &RecoveryFile::WriteFailed, this, [this](const QString& why) {
+      ShowNotice(TextOf(lst1, "msg_recoveryfailed").arg(RecoveryPath(), why));
+    });
+    connect(recovery_, &RecoveryFile::WriteWorksAgain, this,
+            [this] { ShowNotice(TextOf(lst1, "msg_recoveryworks")); });
+  }
   recovery_->Changed();
 }
 
@@ -57,18 +65,51 @@ void TForm1::InstallReplay(const ReplayData& replay) {
   Refresh();
 }
 
-void TForm1::SaveLastGame() {
+bool TForm1::SaveLastGame() {
   if (recovery_) recovery_->Stop();
   // Before the first game there is nothing to keep, and the last game of an
   // earlier run stays for Continue.
-  if (game.InProgress() && !WriteGameFile(LastGamePath())) return;  // the recovery file keeps the game
+  if (game.InProgress()) {
+    const QString why = WriteFileAtomically(LastGamePath(), game.ReplayFileText());
+    if (!why.isEmpty()) {
+      // The recovery file still holds the game and is kept; the player may
+      // rather stay, free some space and close again.
+      if (AppDialogs().Confirm(this, TextOf(lst1, "msg_closewritefailed").arg(LastGamePath(), why))) return true;
+      ScheduleRecovery();
+      return false;
+    }
+  }
+  // Only now that the last game is on disk may the recovery file go.
   QFile::remove(RecoveryPath());
+  return true;
+}
+
+bool TForm1::KeepReplacedGame() {
+  if (!game.InProgress() || game.steps.memostep.size() < 2) return true;
+  if (!WriteGameFile(LastGamePath())) return false;
+  keptNotice_ = true;
+  return true;
+}
+
+void TForm1::ShowKeptNotice() {
+  if (keptNotice_) ShowNotice(TextOf(lst1, "msg_replacedkept"));
+  keptNotice_ = false;
 }
 
 void TForm1::mnContinueClick() {
-  // Silent whatever goes wrong; a file that does not check out changes nothing.
+  // A missing file is no error; a damaged one is said, and changes nothing.
+  if (!QFileInfo::exists(LastGamePath())) return;
   const ReplayParseResult parsed = ReadReplayFile(LastGamePath());
-  if (parsed.ok) InstallReplay(parsed.data);
+  if (!parsed.ok) return ReportBadReplay(LastGamePath(), parsed);
+  // Read before the game in play is written over it: the two swap places.
+  if (!KeepReplacedGame()) return;
+  InstallReplay(parsed.data);
+  ShowKeptNotice();
+}
+
+void TForm1::ReportBadReplay(const QString& path, const ReplayParseResult& parsed) {
+  AppDialogs().Information(
+      this, TextOf(lst1, "msg_frmstep_badfile").arg(QFileInfo(path).fileName(), QString::number(parsed.badLine)));
 }
 
 void TForm1::savetClick() {
@@ -94,13 +135,14 @@ void TForm1::mnLoadReplayClick() {
   // The whole file is read and checked before anything changes; a bad one
   // leaves the game, its clock included, as it was.
   const ReplayParseResult parsed = ReadReplayFile(path);
-  if (!parsed.ok) {
+  const bool ok = parsed.ok && KeepReplacedGame();
+  if (!ok) {
     game.SetClockRunning(wasRunning);
     game.SetElapsedMs(wasElapsed);
     TimeLabel1->settimerenabled(wasRunning);
-    AppDialogs().Information(
-        this, TextOf(lst1, "msg_frmstep_badfile").arg(QFileInfo(path).fileName(), QString::number(parsed.badLine)));
+    if (!parsed.ok) ReportBadReplay(path, parsed);
     return;
   }
   InstallReplay(parsed.data);
+  ShowKeptNotice();
 }

@@ -22,16 +22,20 @@ QString TForm1::LevelName(int level) const {
 }
 
 void TForm1::NewGame(int level) {
+  if (!KeepReplacedGame()) return;
   if (!game.NewGame(level)) return;
   ndtxt->setText(LevelName(level));
   Refresh();
+  ShowKeptNotice();
 }
 
 void TForm1::btRestartClick() {
   if (!game.InProgress()) return;
   if (!AppDialogs().Confirm(this, TextOf(lst1, "msg_restart"))) return;
+  if (!KeepReplacedGame()) return;
   game.Restart();
   Refresh();
+  ShowKeptNotice();
 }
 
 void TForm1::TimeLabel1Timer() {

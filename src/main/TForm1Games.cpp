@@ -21,16 +21,19 @@ void TForm1::btDisplayYourGameListClick() {
   CreateOtherWindows();
   Tfrmsave frmsave(lst1, dataFolder, this);
   frmsave.LoadGames();
-  frmgamelist->onOpen = [this](const StoredGame& stored) { OpenStoredGame(stored); };
+  frmgamelist->onOpen = [this](const StoredGame& stored) { return OpenStoredGame(stored); };
   frmgamelist->FillGameList(&frmsave);
   AppDialogs().ShowModal(frmgamelist);
   frmgamelist->FillGameList(nullptr);
 }
 
-void TForm1::OpenStoredGame(const StoredGame& stored) {
-  if (!game.OpenSaved(stored.level, stored.solution, stored.step)) return;
+bool TForm1::OpenStoredGame(const StoredGame& stored) {
+  if (!KeepReplacedGame()) return false;
+  if (!game.OpenSaved(stored.level, stored.solution, stored.step)) return false;
   // A stored game's clock ticks once a second from then on.
   TimeLabel1->settimeinterval(1000);
   ndtxt->setText(LevelName(stored.level));
   Refresh();
+  ShowKeptNotice();
+  return true;
 }

@@ -171,6 +171,11 @@ void TForm1::ShowStatusHint(const QString& text) {
   sb1Panel->setText(text);
 }
 
+void TForm1::ShowNotice(const QString& text) {
+  sbNotice->setText(text);
+  sbNotice->setToolTip(text);
+}
+
 void TForm1::ClearStatusHint() {
   sb1Panel->clear();
   QPalette p = sb1->palette();

@@ -25,10 +25,10 @@ void TForm1::btprintableBoardClick() {
 // The help page of the active language; without one nothing happens.
 void TForm1::mnContentClick() {
   const QString page = HelpPagePath(LanguageCode());
-  if (!page.isEmpty()) AppPlatform().OpenDocument(page);
+  if (!page.isEmpty()) OpenDocumentOrSay(this, lst1, page);
 }
 
-void TForm1::mnj1Click() { OpenMakerAddress(lst1, LanguageCode()); }
+void TForm1::mnj1Click() { OpenMakerAddress(this, lst1, LanguageCode()); }
 
 void TForm1::mnAboutClick() {
   Tfrm_about about(lst1, LanguageCode(), this);

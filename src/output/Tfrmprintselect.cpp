@@ -8,6 +8,7 @@
 #include "core/TextFile.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/AtomicFile.h"
+#include <QStandardPaths>
 #include "shell/Dialogs.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
@@ -64,7 +65,10 @@ QStringList Tfrmprintselect::SetTexts() {
   return missing;
 }
 
-QString Tfrmprintselect::PagePath() { return AppPlatform().TempFolder() + "print_temp.htm"; }
+QString Tfrmprintselect::PagePath(QString* why) {
+  const QString folder = AppPlatform().TempFolder(why);
+  return folder.isEmpty() ? QString() : folder + "print_temp.htm";
+}
 
 void Tfrmprintselect::SpeedButton1Click() {
   // The heading and byline follow the table active at this moment.
@@ -76,6 +80,11 @@ void Tfrmprintselect::SpeedButton1Click() {
   chosen.PrepareTemplate(table_.LookupText(kPrintHeadingKey), table_.LookupText(kPrintBylineKey));
   // The template's first line is the document type, never taken for a byte-order mark.
   const std::string page = JoinLinesCrLf(chosen.Generate(board_));
-  const QString path = PagePath();
-  if (ReportWrite(this, table_, path, WriteFileAtomically(path, page))) AppPlatform().OpenDocument(path);
+  QString why;
+  const QString path = PagePath(&why);
+  if (path.isEmpty()) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/tessvar";
+    return AppDialogs().Information(this, TextOf(table_, "msg_privatefolder").arg(folder, why));
+  }
+  if (ReportWrite(this, table_, path, WriteFileAtomically(path, page))) OpenDocumentOrSay(this, table_, path);
 }

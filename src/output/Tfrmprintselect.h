@@ -23,7 +23,9 @@ class Tfrmprintselect : public QDialog {
   // The names of listed components that were not found (none, normally).
   QStringList SetTexts();
   // The page's path in the temporary folder.
-  static QString PagePath();
+  // The page's path in the private folder; empty (with the reason) when
+  // that folder cannot be used.
+  static QString PagePath(QString* why = nullptr);
   void SpeedButton1Click();  // OK
 
   QGroupBox* RadioGroup1;

@@ -1,19 +1,11 @@
 #include "shell/AtomicFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+
+#include "core/FileWrite.h"
 
 QString WriteFileAtomically(const QString& path, const std::string& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(bytes.data(), size) != size) {
-    const QString why = file.errorString();
-    file.cancelWriting();
-    return why;
-  }
-  if (!file.commit()) return file.errorString().isEmpty() ? QStringLiteral("cannot replace the file") : file.errorString();
-  return {};
+  return QString::fromStdString(WriteFileReplacing(QFile::encodeName(path).toStdString(), bytes));
 }
 
 bool ReadWholeFile(const QString& path, std::string& bytes) {

@@ -1,7 +1,6 @@
 #pragma once
-// The one way the program writes a file: the whole content to a temporary
-// file beside it, flushed, then renamed over the old one, so that a crash or
-// a full disk leaves either the old file or the new one, never a cut one.
+// Files as the windows name them: QString paths over the model's writer
+// (core/FileWrite.h), which replaces a file whole or not at all.
 
 #include <QString>
 #include <string>

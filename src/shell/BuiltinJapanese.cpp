@@ -187,7 +187,7 @@ constexpr std::string_view kLines[] = {
     "frmimport.e4.caption=クリア",
     "msg_frmimport_81=数字のストリングを81個入力（ブランクは0、*、.で表示)",
     "msg_frmimport_99=一行に9個の文字列で、9行を入力(ブランクは0、*、.で表示)",
-    "msg_frmimport_992=複数行を入力(ブランクは0、.で表示、*は使用不可)",
+    "msg_frmimport_992=複数行を入力(ブランクは.で表示、0と*は使用不可)",
     "msg_frmimport_cand=候補数を含むフォーマット",
     // Game list
     "frmgamelist.caption=数独を選択",
@@ -230,6 +230,16 @@ constexpr std::string_view kLines[] = {
     "msg_language_missing=言語ファイル %1 を読めません。",
     "msg_import_toolarge=テキストが大きすぎます（1 MB まで）。",
     "mnlanguage.caption=言語",
+    "msg_language_toolarge=言語ファイル %1 は大きすぎるため読み込みません（1 MB まで）。",
+    "msg_language_nottext=言語ファイル %1 はテキストではないため読み込みません。",
+    "msg_language_nokeys=言語ファイル %1 には「キー=テキスト」の行がありません。",
+    "msg_closewritefailed=ゲームを %1 に書き込めませんでした：%2　それでも終了しますか？「いいえ」を選ぶとウィンドウとゲームはそのまま残ります。",
+    "msg_recoveryfailed=復元ファイルを書き込めません：%2",
+    "msg_recoveryworks=復元ファイルの書き込みが再開しました。",
+    "msg_replacedkept=前のゲームは「前回のゲームを続ける」で戻せます。",
+    "msg_openfailed=%1 を開けるプログラムが見つかりません。このファイルを手動で開いてください。",
+    "msg_privatefolder=個人用の一時フォルダ %1 を使えません：%2",
+    "msg_folderfailed=入出力エラー：フォルダ %1 を使えません。",
     // Multiple Solutions Viewer
     "frmdas.caption=複数解ビューア",
     "frmdas.button1.caption=閉じる",
@@ -272,10 +282,10 @@ constexpr std::string_view kLines[] = {
     "frmprintselect.pg2.items[1]=普通   (A3)",
     "frmprintselect.pg2.items[2]=大  (A2)",
     "frmprintselect.sudoku=<font size=\"6\"><b>数独</b></font><br>",
-    "frmprintselect.sudokuby=<font size=\"2\">Tessvar 作成 <a href=\"%ADDRESS%\">%ADDRESS%</a></font>",
+    "frmprintselect.sudokuby=<font size=\"2\">Tessvar 4.8 作成</font>",
     // About box
     "frm_about.caption=バージョン情報",
-    "frm_about.lbl1.caption=Tessvar",
+    "frm_about.lbl1.caption=Tessvar 4.8",
     "frm_about.lbl2.caption=%ADDRESS%",
     "frm_about.button1.caption=閉じる",
 };

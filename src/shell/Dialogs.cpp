@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "shell/ApplyLanguage.h"
+#include "shell/Platform.h"
 
 namespace {
 
@@ -61,6 +63,14 @@ Dialogs& AppDialogs() {
 }
 
 void SetAppDialogs(Dialogs* d) { installed = d; }
+
+void OpenDocumentOrSay(QWidget* parent, const LanguageTable& table, const QString& target) {
+  const QPointer<QWidget> window(parent);
+  const QString text = TextOf(table, "msg_openfailed").arg(target);
+  AppPlatform().OpenDocument(target, [window, text] {
+    if (window) AppDialogs().Information(window, text);
+  });
+}
 
 bool ReportWrite(QWidget* parent, const LanguageTable& table, const QString& path, const QString& why) {
   if (why.isEmpty()) return true;

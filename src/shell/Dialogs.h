@@ -41,3 +41,6 @@ class LanguageTable;
 // player that PATH could not be written and why ("msg_writefailed" of TABLE).
 // Returns whether the file was written.
 bool ReportWrite(QWidget* parent, const LanguageTable& table, const QString& path, const QString& why);
+// Opens a document with the desktop's program; when none can, tells the
+// player its path ("msg_openfailed"), so it can be opened by hand.
+void OpenDocumentOrSay(QWidget* parent, const LanguageTable& table, const QString& target);

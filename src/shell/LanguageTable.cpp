@@ -28,6 +28,28 @@ LanguageTable LanguageTable::FromFileBytes(std::string_view bytes) {
   return LanguageTable(SplitTextLines(DecodeTextBytes(bytes)));
 }
 
+LanguageFileProblem CheckLanguageFile(std::string_view bytes) {
+  if (bytes.size() > kMaxLanguageFileBytes) return LanguageFileProblem::TooLarge;
+  const std::string text = DecodeTextBytes(bytes);
+  if (text.find('\0') != std::string::npos) return LanguageFileProblem::NotText;
+  std::size_t lines = 0, broken = 0;
+  bool anyKey = false;
+  for (const std::string& line : SplitTextLines(text)) {
+    if (line.empty()) continue;
+    ++lines;
+    if (SanitizeUtf8(line) != line) ++broken;
+    std::string_view key, value;
+    anyKey = anyKey || (SplitTableLine(line, key, value) && !TrimBlanks(key).empty());
+  }
+  if (broken * 2 > lines) return LanguageFileProblem::NotText;
+  return anyKey ? LanguageFileProblem::None : LanguageFileProblem::NoKeys;
+}
+
+LanguageTable WithFallback(LanguageTable table, const LanguageTable& fallback) {
+  for (const std::string& line : fallback.Lines()) table.Append(line);
+  return table;
+}
+
 std::string LanguageTable::LookupText(std::string_view key) const {
   for (const std::string& line : lines_) {
     std::string_view k, v;

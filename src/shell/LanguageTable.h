@@ -4,6 +4,7 @@
 // first matching line wins, and a line without '=' never matches. Texts are
 // UTF-8.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,19 @@ class LanguageTable {
  private:
   std::vector<std::string> lines_;
 };
+
+// Why a file cannot be a language table; None when it can.
+enum class LanguageFileProblem { None, TooLarge, NotText, NoKeys };
+inline constexpr std::size_t kMaxLanguageFileBytes = 1u << 20;
+// Checks a language file's bytes before they replace the active table: more
+// than kMaxLanguageFileBytes, a NUL byte (UTF-16 without its mark, binary
+// data), or invalid UTF-8 in most of its lines are not text; a text without
+// a single "key=value" line holds no table.
+LanguageFileProblem CheckLanguageFile(std::string_view bytes);
+
+// The table a player gets from a language file: its lines, then those of the
+// fallback, so a key the file lacks still has the fallback's text.
+LanguageTable WithFallback(LanguageTable table, const LanguageTable& fallback);
 
 // Splits a table line at its first '=' into key and value; false (and
 // nothing set) when the line has no '='.

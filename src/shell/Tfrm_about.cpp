@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 
 #include "shell/ApplyLanguage.h"
 #include "shell/BuiltinJapanese.h"
+#include "shell/Dialogs.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
 
@@ -23,9 +25,9 @@ QString MakerAddressTarget(const QString& address, const QString& languageCode) 
   return address.trimmed();
 }
 
-void OpenMakerAddress(const LanguageTable& table, const QString& languageCode) {
+void OpenMakerAddress(QWidget* parent, const LanguageTable& table, const QString& languageCode) {
   const QString target = MakerAddressTarget(TextOf(table, "frm_about.lbl2.caption"), languageCode);
-  if (!target.isEmpty()) AppPlatform().OpenDocument(target);
+  if (!target.isEmpty()) OpenDocumentOrSay(parent, table, target);
 }
 
 Tfrm_about::Tfrm_about(const LanguageTable& table, const QString& languageCode, QWidget* parent)
@@ -53,7 +55,11 @@ Tfrm_about::Tfrm_about(const LanguageTable& table, const QString& languageCode, 
   ApplyWindowTexts(this, "frm_about", {"lbl1", "lbl2", "Button1"}, table_);
   // The stand-in address is shown as the page it opens.
   const QString target = MakerAddressTarget(lbl2->text(), languageCode_);
-  if (!target.isEmpty()) lbl2->setText(QDir::toNativeSeparators(target));
+  // A clean path: no "bin/../share" detour.
+  if (!target.isEmpty()) {
+    const QString clean = QFileInfo(target).canonicalFilePath();
+    lbl2->setText(QDir::toNativeSeparators(clean.isEmpty() ? target : clean));
+  }
   QFont f1 = lbl1->font();
   f1.setBold(true);
   f1.setPointSize(14);
@@ -69,7 +75,7 @@ Tfrm_about::Tfrm_about(const LanguageTable& table, const QString& languageCode, 
     move(screen->availableGeometry().center() - rect().center());
 }
 
-void Tfrm_about::lbl2Click() { OpenMakerAddress(table_, languageCode_); }
+void Tfrm_about::lbl2Click() { OpenMakerAddress(this, table_, languageCode_); }
 
 bool Tfrm_about::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lbl2 && event->type() == QEvent::MouseButtonPress &&

@@ -17,7 +17,7 @@ QString HelpPagePath(const QString& languageCode);
 // active language (empty when that is missing); any other address as is.
 QString MakerAddressTarget(const QString& address, const QString& languageCode);
 // Opens the target of TABLE's maker's address; nothing when it is empty.
-void OpenMakerAddress(const LanguageTable& table, const QString& languageCode);
+void OpenMakerAddress(QWidget* parent, const LanguageTable& table, const QString& languageCode);
 
 class Tfrm_about : public QDialog {
   Q_OBJECT

@@ -108,37 +108,56 @@ std::string GameListLevelKey(int level) {
   return keys[static_cast<std::size_t>(level)];
 }
 
-GamesStore::Record GamesStore::IndexRecord(std::size_t first, std::size_t count) const {
-  Record rec;
-  rec.first = first;
-  rec.count = count;
-  rec.level = count > 1 ? LevelDigit(lines_[first + 1]) : -1;
-  // Lines after the 13th, up to the next record, are strays that travel with
-  // it; they do not spoil an otherwise sound record.
-  rec.damaged = count < kRecordLines || !ParseRecord(lines_, first, nullptr);
-  return rec;
+void GamesStore::IndexFrom(std::size_t first, std::size_t end) {
+  while (first < end) {
+    Record rec;
+    rec.first = first;
+    rec.named = IsNameLine(lines_[first]);
+    std::size_t next = first + 1;
+    while (next < end && !IsNameLine(lines_[next])) ++next;
+    rec.count = next - first;
+    if (rec.named) {
+      rec.level = rec.count > 1 ? LevelDigit(lines_[first + 1]) : -1;
+      const bool whole = rec.count >= kRecordLines && !(cut_ && first + kRecordLines == lines_.size());
+      rec.damaged = !whole || !ParseRecord(lines_, first, nullptr);
+      // A sound record ends after its 13 lines; what follows is an entry of its own.
+      if (!rec.damaged) rec.count = kRecordLines;
+    } else {
+      rec.damaged = true;
+      bool blank = true;
+      for (std::size_t i = first; i < next; ++i) blank = blank && TrimControl(lines_[i]).empty();
+      // Blank lines between records are no entry: there is nothing to show.
+      if (blank) {
+        first = next;
+        continue;
+      }
+    }
+    records_.push_back(rec);
+    first += rec.count;
+  }
 }
 
 void GamesStore::LoadGames(std::string_view bytes) {
-  lines_ = SplitTextLines(DecodeTextBytes(bytes));
+  const std::string text = DecodeTextBytes(bytes);
+  lines_ = SplitTextLines(text);
+  cut_ = !text.empty() && text.back() != '\n' && text.back() != '\r';
   records_.clear();
-  std::size_t start = lines_.size();
-  for (std::size_t i = 0; i <= lines_.size(); ++i) {
-    if (i < lines_.size() && !IsNameLine(lines_[i])) continue;
-    if (start < i) records_.push_back(IndexRecord(start, i - start));
-    start = i;
-  }
+  std::size_t first = 0;
+  while (first < lines_.size() && !IsNameLine(lines_[first])) ++first;
+  IndexFrom(first, lines_.size());
 }
 
 std::string GamesStore::SaveGames() const { return JoinLinesCrLf(lines_); }
 
 int GamesStore::FirstGameLine() const {
-  return records_.empty() ? 0 : static_cast<int>(records_.front().first) + 1;
+  for (const Record& rec : records_)
+    if (rec.named) return static_cast<int>(rec.first) + 1;
+  return 0;
 }
 
 const GamesStore::Record* GamesStore::Find(const std::string& name) const {
   for (const Record& rec : records_)
-    if (NameOf(lines_[rec.first]) == name) return &rec;
+    if (rec.named && NameOf(lines_[rec.first]) == name) return &rec;
   return nullptr;
 }
 
@@ -149,8 +168,12 @@ int GamesStore::FindGame(const std::string& name) const {
 
 bool GamesStore::DeleteGame(const std::string& name) {
   const Record* found = Find(name);
-  if (found == nullptr) return false;
-  const auto at = records_.begin() + (found - records_.data());
+  return found != nullptr && DeleteEntry(static_cast<std::size_t>(found - records_.data()));
+}
+
+bool GamesStore::DeleteEntry(std::size_t entry) {
+  if (entry >= records_.size()) return false;
+  const auto at = records_.begin() + static_cast<std::ptrdiff_t>(entry);
   const std::size_t first = at->first, count = at->count;
   lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first),
                lines_.begin() + static_cast<std::ptrdiff_t>(first + count));
@@ -172,35 +195,54 @@ StoreResult GamesStore::StoreGame(const std::string& name, int level, const std:
   lines_.push_back(std::string(kNamePrefix) + name);
   lines_.push_back(std::to_string(level) + " " + solution);
   lines_.insert(lines_.end(), rows.begin(), rows.end());
-  // The previous last record ended at the end of the file, and still does.
-  records_.push_back(IndexRecord(first, lines_.size() - first));
+  // A file cut in its last line had that line completed by this write.
+  cut_ = false;
+  IndexFrom(first, lines_.size());
   return StoreResult::Stored;
 }
 
 RenameResult GamesStore::RenameGame(const std::string& oldName, const std::string& newName) {
-  if (newName == oldName) return RenameResult::Unchanged;
-  if (!IsStorableName(newName)) return RenameResult::BadName;
   const Record* rec = Find(oldName);
-  if (rec == nullptr) return RenameResult::NotFound;
+  if (rec == nullptr) return newName == oldName ? RenameResult::Unchanged : RenameResult::NotFound;
+  return RenameEntry(static_cast<std::size_t>(rec - records_.data()), newName);
+}
+
+RenameResult GamesStore::RenameEntry(std::size_t entry, const std::string& newName) {
+  if (entry >= records_.size() || !records_[entry].named) return RenameResult::NotFound;
+  const std::size_t first = records_[entry].first;
+  if (NameOf(lines_[first]) == newName) return RenameResult::Unchanged;
+  if (!IsStorableName(newName)) return RenameResult::BadName;
   if (FindGame(newName) != 0) return RenameResult::NameExists;
-  lines_[rec->first] = std::string(kNamePrefix) + newName;
+  lines_[first] = std::string(kNamePrefix) + newName;
   return RenameResult::Renamed;
 }
 
 std::vector<GameListEntry> GamesStore::ListGames() const {
   std::vector<GameListEntry> list;
   list.reserve(records_.size());
-  for (const Record& rec : records_)
-    list.push_back({std::string(NameOf(lines_[rec.first])), rec.level, static_cast<int>(rec.first) + 1,
-                    rec.damaged});
+  for (const Record& rec : records_) {
+    std::string name;
+    if (rec.named) {
+      name = NameOf(lines_[rec.first]);
+    } else {
+      std::size_t i = rec.first;
+      while (TrimControl(lines_[i]).empty()) ++i;  // an unnamed entry is never all blank
+      name = TrimControl(lines_[i]);
+    }
+    list.push_back({std::move(name), rec.level, static_cast<int>(rec.first) + 1, rec.damaged, rec.named});
+  }
   return list;
 }
 
 bool GamesStore::ReadGame(const std::string& name, StoredGame& game) const {
   const Record* rec = Find(name);
-  if (rec == nullptr || rec->damaged) return false;
+  return rec != nullptr && ReadEntry(static_cast<std::size_t>(rec - records_.data()), game);
+}
+
+bool GamesStore::ReadEntry(std::size_t entry, StoredGame& game) const {
+  if (entry >= records_.size() || records_[entry].damaged) return false;
   StoredGame parsed;
-  if (!ParseRecord(lines_, rec->first, &parsed)) return false;
+  if (!ParseRecord(lines_, records_[entry].first, &parsed)) return false;
   game = std::move(parsed);
   return true;
 }

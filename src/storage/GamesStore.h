@@ -8,11 +8,17 @@
 // is the caller's job. Records are indexed once per load, so listing, finding,
 // storing and deleting each cost one pass at most, whatever the file's size.
 //
-// Hand-edited or damaged files: a record starts at every line beginning with
-// "Name=" and runs to the next such line. A record whose first 13 lines do not
-// parse is listed as damaged and cannot be opened, but can be renamed and
-// deleted like any other. Lines before the first record stay where they are.
-// Every line is written back exactly as it was read.
+// Hand-edited or damaged files: a sound record is exactly its 13 lines; the
+// lines after it up to the next "Name=" line (say a record whose "Name=" line
+// was damaged) are a damaged entry of their own. A record whose 13 lines do
+// not parse is one damaged entry up to the next "Name=" line. Damaged entries
+// are listed and cannot be opened; they can be deleted, and renamed when they
+// have a "Name=" line. A file whose last line lacks its line break was cut:
+// the entry holding that line is damaged. Lines before the first record stay
+// where they are. Every line is written back exactly as it was read.
+//
+// The list and the window address entries by their place, never by name, so
+// a name that is not valid UTF-8 can still be opened, renamed and deleted.
 
 #include <cstddef>
 #include <string>
@@ -22,10 +28,12 @@
 class Board;
 
 struct GameListEntry {
-  std::string name;    // the bytes after "Name=", exactly as stored
+  std::string name;    // the bytes after "Name=" exactly as stored; for an
+                       // entry without one, its first line that is not blank
   int level = -1;      // level digit of the record (0..9), -1 when there is none
-  int line = 0;        // 1-based number of the record's "Name=" line
+  int line = 0;        // 1-based number of the entry's first line
   bool damaged = false;
+  bool named = true;   // false: stray lines with no "Name=" line
 };
 
 // What opening a stored game needs.
@@ -61,10 +69,15 @@ class GamesStore {
                         const std::vector<std::string>& rows, bool overwrite);
   RenameResult RenameGame(const std::string& oldName, const std::string& newName);
 
-  // Every record in file order.
+  // Every entry in file order; the index in this list addresses an entry.
   std::vector<GameListEntry> ListGames() const;
   // Reads and checks the game's record; false when it is missing or damaged.
   bool ReadGame(const std::string& name, StoredGame& game) const;
+
+  // The same by the entry's place in ListGames.
+  bool ReadEntry(std::size_t entry, StoredGame& game) const;
+  bool DeleteEntry(std::size_t entry);
+  RenameResult RenameEntry(std::size_t entry, const std::string& newName);
 
   const std::vector<std::string>& Gamelist() const { return lines_; }
 
@@ -74,12 +87,15 @@ class GamesStore {
     std::size_t count = 0;  // lines up to the next record or the end
     int level = -1;
     bool damaged = false;
+    bool named = true;
   };
-  Record IndexRecord(std::size_t first, std::size_t count) const;
+  // The entries that start at lines_[first] and end before lines_[end].
+  void IndexFrom(std::size_t first, std::size_t end);
   const Record* Find(const std::string& name) const;
 
   std::vector<std::string> lines_;
   std::vector<Record> records_;
+  bool cut_ = false;  // the file's last line had no line break
 };
 
 // A name can be stored when it is not empty and holds no line break.

@@ -1,6 +1,7 @@
 #include "storage/Tfrmgamelist.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kNameRole = Qt::UserRole;
+constexpr int kEntryRole = Qt::UserRole + 1;
 
 QTableWidgetItem* Item(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -66,12 +68,14 @@ void Tfrmgamelist::ApplyTexts() {
 }
 
 void Tfrmgamelist::SetRow(int row, const GameListEntry& entry) {
+  // Bytes that are not UTF-8 show as U+FFFD; the entry is found by its place.
   const QString name = QString::fromStdString(entry.name);
   QString shown = name;
   // A damaged record is listed, marked, so the player can delete or rename it.
   if (entry.damaged) shown += TextOf(table_, "msg_frmgamelist_damaged");
   QTableWidgetItem* first = Item(shown);
   first->setData(kNameRole, name);
+  first->setData(kEntryRole, row);
   StringGrid1->setItem(row, 0, first);
   const std::string key = GameListLevelKey(entry.level);
   const QString level = !key.empty()        ? TextOf(table_, key)
@@ -84,6 +88,12 @@ void Tfrmgamelist::FillGameList(Tfrmsave* store) {
   save_ = store;
   // Texts again on every showing, so a language switch reaches this window.
   ApplyTexts();
+  Relist(0);
+  StringGrid1->scrollToTop();
+}
+
+void Tfrmgamelist::Relist(int selected) {
+  Tfrmsave* store = save_;
   StringGrid1->setUpdatesEnabled(false);
   StringGrid1->clearContents();
   const std::vector<GameListEntry> games = store ? store->store.ListGames() : std::vector<GameListEntry>{};
@@ -95,8 +105,15 @@ void Tfrmgamelist::FillGameList(Tfrmsave* store) {
     StringGrid1->setItem(0, 1, Item({}));
   }
   StringGrid1->setUpdatesEnabled(true);
-  StringGrid1->setCurrentCell(0, 0);
-  StringGrid1->scrollToTop();
+  StringGrid1->setCurrentCell(std::clamp(selected, 0, StringGrid1->rowCount() - 1), 0);
+}
+
+int Tfrmgamelist::SelectedEntry() const {
+  const int row = StringGrid1->currentRow();
+  const QTableWidgetItem* item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
+  if (!item || !save_) return -1;
+  const QVariant entry = item->data(kEntryRole);
+  return entry.isValid() ? entry.toInt() : -1;
 }
 
 std::string Tfrmgamelist::SelectedName() const {
@@ -106,31 +123,29 @@ std::string Tfrmgamelist::SelectedName() const {
 }
 
 void Tfrmgamelist::Button1Click() {
-  const std::string name = SelectedName();
-  if (name.empty() || !save_) return;
+  const int entry = SelectedEntry();
+  if (entry < 0) return;
   if (!AppDialogs().Confirm(this, TextOf(table_, "msg_frmgamelist_querydelete"))) return;
   const GamesStore before = save_->store;
-  if (!save_->store.DeleteGame(name) || !save_->SaveGames(before)) return;
-  if (StringGrid1->rowCount() == 1) {
-    StringGrid1->setItem(0, 0, Item({}));
-    StringGrid1->setItem(0, 1, Item({}));
-  } else {
-    StringGrid1->removeRow(StringGrid1->currentRow());
-  }
+  if (!save_->store.DeleteEntry(static_cast<std::size_t>(entry)) || !save_->SaveGames(before)) return;
+  Relist(entry);
 }
 
 void Tfrmgamelist::Button2Click() {
-  const std::string old = SelectedName();
-  if (old.empty() || !save_) return;
+  const int entry = SelectedEntry();
+  if (entry < 0) return;
+  const std::string old = save_->store.ListGames()[static_cast<std::size_t>(entry)].name;
   const int row = StringGrid1->currentRow();
   for (;;) {
     const std::optional<QString> typed =
         AppDialogs().InputText(this, TextOf(table_, "msg_frmgamelist_Sudoku"),
                                TextOf(table_, "msg_frmgamelist_Entername"), QString::fromStdString(old));
-    // Cancelling answers the old name, which changes nothing.
-    const std::string answer = typed ? typed->toStdString() : old;
+    // Cancelling, or the preset as shown (a name that is not UTF-8 shows
+    // with replacement marks), changes nothing.
+    if (!typed || *typed == QString::fromStdString(old)) return;
+    const std::string answer = typed->toStdString();
     const GamesStore before = save_->store;
-    switch (save_->store.RenameGame(old, answer)) {
+    switch (save_->store.RenameEntry(static_cast<std::size_t>(entry), answer)) {
       case RenameResult::Unchanged:
       case RenameResult::NotFound:
         return;
@@ -141,30 +156,27 @@ void Tfrmgamelist::Button2Click() {
         AppDialogs().Information(this, TextOf(table_, "msg_frmgamelist_queryexits"));
         continue;
       case RenameResult::Renamed:
-        if (!save_->SaveGames(before)) return;
-        QTableWidgetItem* item = StringGrid1->item(row, 0);
-        const QString shown = item->text();
-        const QString oldShown = QString::fromStdString(old);
-        item->setText(QString::fromStdString(answer) + shown.mid(oldShown.size()));  // keeps a damaged mark
-        item->setData(kNameRole, QString::fromStdString(answer));
+        if (save_->SaveGames(before)) Relist(row);
         return;
     }
   }
 }
 
 void Tfrmgamelist::Button3Click() {
-  const std::string name = SelectedName();
-  if (!save_ || save_->store.FindGame(name) == 0) {
+  const int entry = SelectedEntry();
+  if (entry < 0) {
     accept();
     return;
   }
   StoredGame game;
-  if (!save_->store.ReadGame(name, game)) {
+  if (!save_->store.ReadEntry(static_cast<std::size_t>(entry), game)) {
     // Checked before anything changes: the board stays as it was.
     AppDialogs().Information(this, TextOf(table_, "msg_frmgamelist_damagedopen"));
     return;
   }
-  if (onOpen) onOpen(game);
+  // A game that could not be kept before the replacement stays in play,
+  // and the list stays open.
+  if (onOpen && !onOpen(game)) return;
   accept();
 }
 

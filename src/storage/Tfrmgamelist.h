@@ -24,6 +24,8 @@ class Tfrmgamelist : public QDialog {
   void FillGameList(Tfrmsave* store);
   // The name of the game in the selected row, "" for the empty row.
   std::string SelectedName() const;
+  // The selected row's place in the store's list, -1 for the empty row.
+  int SelectedEntry() const;
 
   void Button1Click();  // Delete
   void Button2Click();  // Rename
@@ -31,7 +33,7 @@ class Tfrmgamelist : public QDialog {
   void Button4Click();  // Cancel
 
   // Puts a checked stored game on the main board.
-  std::function<void(const StoredGame&)> onOpen;
+  std::function<bool(const StoredGame&)> onOpen;  // false: nothing was opened
 
   QTableWidget* StringGrid1;
   QPushButton* Button1;
@@ -42,6 +44,9 @@ class Tfrmgamelist : public QDialog {
  private:
   void ApplyTexts();
   void SetRow(int row, const GameListEntry& entry);
+  // Lists the store again, the given row selected (the rows follow the
+  // entries' places, which a delete shifts).
+  void Relist(int row);
 
   const LanguageTable& table_;
   Tfrmsave* save_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/FileWrite.h"
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
 #include "main/RecoveryFile.h"
@@ -143,10 +144,16 @@ TEST_F(FilesFormTest, CloseKeepsTheLastGameAndContinueBringsItBack) {
   Write(folder + "lastgame.dat", "earlier\r\n");
   form->close();
   EXPECT_EQ(Read(folder + "lastgame.dat"), "earlier\r\n");
-  // Continue on a file that does not check out: silent, nothing changes.
+  // Continue on a file that does not check out says so and changes nothing;
+  // without a file it is silent.
+  form->mnContinueClick();
+  EXPECT_EQ(dialogs.shown, QStringList{"info:" + Text("msg_frmstep_badfile").arg("lastgame.dat").arg(1)});
+  EXPECT_FALSE(form->game.InProgress());
+  QFile::remove(folder + "lastgame.dat");
+  dialogs.shown.clear();
   form->mnContinueClick();
   EXPECT_TRUE(dialogs.shown.isEmpty());
-  EXPECT_FALSE(form->game.InProgress());
+  Write(folder + "lastgame.dat", "earlier\r\n");
 
   form->show();
   Play();
@@ -162,11 +169,39 @@ TEST_F(FilesFormTest, CloseKeepsTheLastGameAndContinueBringsItBack) {
   EXPECT_EQ(ReplayText(form->game.ToReplay()), saved);
   EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_veryeasy"));
   EXPECT_TRUE(Enabled(form->btback));
-  // A later new game does not touch lastgame.dat until the next close.
-  Deal(LineWithBlanks({5}));
-  form->mnContinueClick();
-  EXPECT_EQ(ReplayText(form->game.ToReplay()), saved);
   EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(FilesFormTest, AGameWithMovesThatACommandReplacesBecomesTheLastGame) {
+  Write(folder + "lastgame.dat", "earlier\r\n");
+  Deal(LineWithBlanks({5}));  // a fresh deal has no moves: nothing is kept
+  EXPECT_EQ(Read(folder + "lastgame.dat"), "earlier\r\n");
+  Play();
+  const std::string played = ReplayText(form->game.ToReplay());
+
+  // A stray click on a level: the game played is kept and the bar says where.
+  form->NewGame(0);
+  EXPECT_EQ(Read(folder + "lastgame.dat"), played);
+  EXPECT_EQ(form->sbNotice->text(), Text("msg_replacedkept"));
+  EXPECT_EQ(LogSize(), 1u);
+
+  // Continue swaps the two games: the file is read before it is replaced.
+  LeftClick(1, 2);
+  const std::string second = ReplayText(form->game.ToReplay());
+  form->mnContinueClick();
+  EXPECT_EQ(ReplayText(form->game.ToReplay()), played);
+  EXPECT_EQ(Read(folder + "lastgame.dat"), second);
+
+  // When the game cannot be kept, the command changes nothing.
+  FailWritesAt(WriteStep::Rename);
+  dialogs.shown.clear();
+  form->NewGame(0);
+  FailWritesAt(std::nullopt);
+  EXPECT_EQ(ReplayText(form->game.ToReplay()), played);
+  EXPECT_EQ(Read(folder + "lastgame.dat"), second);
+  ASSERT_EQ(dialogs.shown.size(), 1);
+  EXPECT_TRUE(dialogs.shown[0].startsWith("info:" + Text("msg_writefailed").arg(folder + "lastgame.dat").section("%2", 0, 0)))
+      << dialogs.shown[0].toStdString();
 }
 
 TEST_F(FilesFormTest, TheRecoveryFileFollowsPlayAndSurvivesAKill) {

@@ -26,6 +26,13 @@ const std::string kStep3 =
     "323,334,11,356,16,345,389,319,17,356,367,345,389,319,378,323,334,11,18,319,17,12,334,11,356,367,14,"
     "334,11,323,16,345,15,319,378,18,367,345,15,19,17,389,334,11,12,19,378,18,334,312,323,367,345,3";
 
+// A step line of 81 tokens: first, then open cells without candidates.
+std::string Full(const std::string& first) {
+  std::string line = first;
+  for (int i = 1; i < 81; ++i) line += ",3";
+  return line;
+}
+
 std::string Utf16Le(const std::string& ascii) {
   std::string out = "\xFF\xFE";
   for (char ch : ascii) out += {ch, '\0'};
@@ -58,7 +65,7 @@ TEST(ReplayFile, WritesTheGoldenTextAndReadsItBack) {
 }
 
 TEST(ReplayFile, ReadsForeignSpellings) {
-  const std::string lf = "5 " + kGivens + "\n\n" + kStep1 + "\n" + kStep2;  // empty line 2, no final end
+  const std::string lf = "5 " + kGivens + "\n\n" + kStep1 + "\n" + kStep2 + "\n";  // empty line 2
   for (const std::string& bytes : {lf, "\xEF\xBB\xBF" + lf, Utf16Le(lf)}) {
     const ReplayParseResult r = ParseReplay(bytes);
     ASSERT_TRUE(r.ok) << r.reason;
@@ -67,9 +74,9 @@ TEST(ReplayFile, ReadsForeignSpellings) {
     EXPECT_EQ(r.data.log, (std::vector<std::string>{kStep1, kStep2}));
   }
 
-  // Blanks after the commas decode; the line is kept exactly as stored.
+  // Blanks around the commas decode; the line is kept exactly as stored.
   std::string spaced = kStep2;
-  for (std::size_t p = spaced.find(','); p != std::string::npos; p = spaced.find(',', p + 3)) spaced.insert(p + 1, "  ");
+  for (std::size_t p = spaced.find(','); p != std::string::npos; p = spaced.find(',', p + 4)) spaced.replace(p, 1, " ,  ");
   ReplayParseResult r = ParseReplay("1 " + kGivens + "\r\n" + kSolution + "\r\n" + spaced + "\r\n");
   ASSERT_TRUE(r.ok) << r.reason;
   EXPECT_EQ(r.data.log.front(), spaced);
@@ -91,12 +98,19 @@ TEST(ReplayFile, RejectsMalformedFilesWithTheFirstBadLine) {
       {"6 " + kGivens + "\r\n" + kSolution + "\r\n" + kStep1 + "\r\n", 1},  // no such level
       {"0 " + kGivens + "\r\n", 2},                                          // file ends early
       {head, 3},                                                             // no move log
-      {head + kStep1 + "\r\n" + kStep2 + "\r\n15,,3\r\n" + "x\r\n", 5},      // empty token
-      {head + kStep1 + "\r\n\r\n", 4},                                       // empty log line
-      {head + "45,3\r\n", 3},                                                // state 4
-      {head + "2,3\r\n", 3},                                                 // placed without digit
-      {head + "15,3155\r\n", 3},                                             // repeated candidate
-      {head + "15,30\r\n", 3},                                               // candidate 0
+      {head + kStep1 + "\r\n" + kStep2 + "\r\n" + Full("15,") + "\r\nx\r\n", 5},  // empty token
+      {head + kStep1 + "\r\n\r\n", 4},                                          // empty log line
+      {head + Full("45") + "\r\n", 3},                                          // state 4
+      {head + Full("2") + "\r\n", 3},                                           // placed without digit
+      {head + Full("15,3155") + "\r\n", 3},                                     // repeated candidate
+      {head + Full("15,30") + "\r\n", 3},                                       // candidate 0
+      // Cut files: a line short of cells (never completed with made-up
+      // ones), a line with one cell too many, a last line without its break.
+      {head + kStep1 + "\r\n" + kStep2.substr(0, 200) + "\r\n", 4},
+      {head + kStep1.substr(0, kStep1.rfind(',')) + "\r\n", 3},
+      {head + kStep1 + ",3\r\n", 3},
+      {head + kStep1 + "\r\n" + kStep2, 4},
+      {head + kStep1 + "\r\n3,3,3,3", 4},
   };
   for (const auto& [bytes, line] : cases) {
     const ReplayParseResult r = ParseReplay(bytes);

@@ -1,6 +1,7 @@
 // The copy and print windows, help and the about box, through the main window.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "output/PrintPage.h"
 #include "output/Tfrmcopy.h"
 #include "output/Tfrmprintselect.h"
+#include "shell/BuiltinJapanese.h"
 #include "shell/Tfrm_about.h"
 #include "support/RecordingPlatform.h"
 
@@ -136,7 +138,8 @@ TEST_F(OutputTest, HelpAndAboutOpenTheHelpPageOfTheActiveLanguage) {
        [&](QDialog* d) {
          auto* about = static_cast<Tfrm_about*>(d);
          EXPECT_EQ(about->windowTitle(), Text("frm_about.caption"));
-         EXPECT_EQ(about->lbl1->text(), "Tessvar");
+         EXPECT_EQ(about->lbl1->text(), "Tessvar 4.8");
+         EXPECT_EQ(about->lbl2->text(), QFileInfo(page.fileName()).canonicalFilePath());
          EXPECT_TRUE(about->lbl1->font().bold());
          EXPECT_TRUE(about->lbl2->font().underline());
          QTest::mouseClick(about->lbl2, Qt::LeftButton);
@@ -154,6 +157,13 @@ TEST_F(OutputTest, HelpAndAboutOpenTheHelpPageOfTheActiveLanguage) {
        });
   EXPECT_EQ(platform.opened.last(), "https://example.net/x");
   EXPECT_EQ(dialogs.modal.size(), 2u);
+
+  // No program opens the page: the player is told where it is.
+  platform.openFails = true;
+  form->lst1 = BuiltinJapanese();
+  dialogs.shown.clear();
+  form->mnContent->trigger();
+  EXPECT_EQ(dialogs.shown, QStringList{"info:" + Text("msg_openfailed").arg(page.fileName())});
 }
 
 // The build puts the help pages beside the program, as the installed tree does.

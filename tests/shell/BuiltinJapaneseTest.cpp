@@ -11,7 +11,10 @@ namespace {
 // Keys this program adds for its own messages and menus.
 const std::set<std::string> kOwnKeys = {
     "msg_frmstep_badfile", "msg_frmgamelist_damaged", "msg_frmgamelist_damagedopen", "msg_frmsave_badname",
-    "msg_writefailed",     "msg_language_missing",    "msg_import_toolarge",         "mnlanguage.caption"};
+    "msg_writefailed",     "msg_language_missing",    "msg_import_toolarge",         "mnlanguage.caption",
+    "msg_language_toolarge", "msg_language_nottext", "msg_language_nokeys", "msg_closewritefailed",
+    "msg_recoveryfailed",  "msg_recoveryworks",       "msg_replacedkept",            "msg_openfailed",
+    "msg_privatefolder",   "msg_folderfailed"};
 
 // The table's keys in order, without our own.
 std::vector<std::string> Keys(const LanguageTable& t) {
@@ -134,7 +137,7 @@ TEST(BuiltinJapaneseTest, TheFiftyMessagesAreTheDocumentedTexts) {
       {"msg_frm_new_invalid_format", "無効なフォーマット"},
       {"msg_frmimport_81", "数字のストリングを81個入力（ブランクは0、*、.で表示)"},
       {"msg_frmimport_99", "一行に9個の文字列で、9行を入力(ブランクは0、*、.で表示)"},
-      {"msg_frmimport_992", "複数行を入力(ブランクは0、.で表示、*は使用不可)"},
+      {"msg_frmimport_992", "複数行を入力(ブランクは.で表示、0と*は使用不可)"},
       {"msg_frmimport_cand", "候補数を含むフォーマット"},
       {"msg_frmgamelist_gamename", "ゲーム名"},
       {"msg_frmgamelist_difficulty", "難易度"},
@@ -198,11 +201,11 @@ TEST(BuiltinJapaneseTest, MakerAddressAndPrintFragments) {
   EXPECT_TRUE(host == "example.org" || host.ends_with(".example.org")) << host;
 
   const LanguageTable& t = BuiltinJapanese();
-  EXPECT_EQ(t.LookupText("frm_about.lbl1.caption"), "Tessvar");
+  EXPECT_EQ(t.LookupText("frm_about.lbl1.caption"), "Tessvar 4.8");
   EXPECT_EQ(t.LookupText("frm_about.lbl2.caption"), address);
   EXPECT_EQ(t.LookupText("frmprintselect.sudoku"), "<font size=\"6\"><b>数独</b></font><br>");
-  EXPECT_EQ(t.LookupText("frmprintselect.sudokuby"),
-            "<font size=\"2\">Tessvar 作成 <a href=\"" + address + "\">" + address + "</a></font>");
+  // The printed byline names the program and its version, and links nowhere.
+  EXPECT_EQ(t.LookupText("frmprintselect.sudokuby"), "<font size=\"2\">Tessvar 4.8 作成</font>");
   for (const std::string& line : t.Lines()) EXPECT_EQ(line.find("%ADDRESS%"), std::string::npos) << line;
 }
 

@@ -138,8 +138,9 @@ TEST(GamesStore, DamagedRecordsStayPutAndTheRestStillWorks) {
   EXPECT_EQ(store.SaveGames(), file);  // every line written back as it was
   EXPECT_EQ(store.FirstGameLine(), 2);
   const std::vector<GameListEntry> list = store.ListGames();
-  ASSERT_EQ(list.size(), 6u);
-  const std::vector<bool> damaged = {false, true, true, true, false, false};
+  ASSERT_EQ(list.size(), 7u);
+  // The stray line after the sound "Trimmed" record is an entry of its own.
+  const std::vector<bool> damaged = {false, true, true, true, false, true, false};
   for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i].damaged, damaged[i]) << list[i].name;
   EXPECT_EQ(list[3].level, 7);
   EXPECT_EQ(GameListLevelKey(7), "");
@@ -149,7 +150,9 @@ TEST(GamesStore, DamagedRecordsStayPutAndTheRestStillWorks) {
   EXPECT_FALSE(store.ReadGame("BadField", game));
   ASSERT_TRUE(store.ReadGame("Trimmed", game));
   EXPECT_EQ(game.step, kStep);
-  EXPECT_TRUE(store.ReadGame("Last", game));  // the stray line before it travels with "Trimmed"
+  EXPECT_TRUE(store.ReadGame("Last", game));
+  EXPECT_EQ(list[5].name, "stray");
+  EXPECT_FALSE(list[5].named);
 
   // Damaged records can be renamed and deleted; the others are untouched.
   EXPECT_EQ(store.RenameGame("Short", "Short (old)"), RenameResult::Renamed);
@@ -157,7 +160,8 @@ TEST(GamesStore, DamagedRecordsStayPutAndTheRestStillWorks) {
   EXPECT_TRUE(store.DeleteGame("Trimmed"));
   EXPECT_EQ(store.StoreGame("Good", 0, "", kRows, true), StoreResult::Stored);
   EXPECT_EQ(store.SaveGames(), "; my games\r\n" + shortRecord.replace(0, 10, "Name=Short (old)") +
-                                   Record("Level7", "7 ") + Record("Last", "3 ") + Record("Good", "0 "));
+                                   Record("Level7", "7 ") + "stray\r\n" + Record("Last", "3 ") +
+                                   Record("Good", "0 "));
 
   // LF-only files read the same.
   std::string lf = file;
@@ -178,4 +182,49 @@ TEST(GamesStore, OverwritingANameReplacesEveryRecordOfIt) {
   StoredGame game;
   ASSERT_TRUE(store.ReadGame("Twin", game));
   EXPECT_EQ(game.level, 3);
+}
+
+TEST(GamesStore, EntriesAreFoundByPlaceAndADamagedNameLineHidesNoGame) {
+  // B's "Name=" line damaged: B's lines become an entry of their own after
+  // A, instead of vanishing into A, and deleting A removes exactly A.
+  std::string damagedB = Record("B", "1 ");
+  damagedB.replace(0, 5, "Nme=");
+  const std::string latin1 = "Caf\xE9";  // a name written in another code page
+  GamesStore store;
+  store.LoadGames(Record("A", "0 ") + damagedB + Record(latin1, "2 "));
+  std::vector<GameListEntry> list = store.ListGames();
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[1].name, "Nme=B");
+  EXPECT_TRUE(list[1].damaged);
+  EXPECT_EQ(list[1].line, 14);
+  EXPECT_EQ(store.RenameEntry(1, "B"), RenameResult::NotFound);  // no "Name=" line to rename
+
+  // The undecodable name: opened, renamed back and forth and deleted by place.
+  StoredGame game;
+  ASSERT_TRUE(store.ReadEntry(2, game));
+  EXPECT_EQ(game.level, 2);
+  EXPECT_EQ(store.RenameEntry(2, latin1), RenameResult::Unchanged);
+  EXPECT_EQ(store.RenameEntry(2, "A"), RenameResult::NameExists);
+  ASSERT_EQ(store.RenameEntry(2, "Café"), RenameResult::Renamed);
+  EXPECT_EQ(store.ListGames()[2].name, "Café");
+
+  ASSERT_TRUE(store.DeleteEntry(0));
+  EXPECT_EQ(store.SaveGames(), damagedB + Record("Café", "2 "));
+  ASSERT_TRUE(store.DeleteEntry(0));
+  EXPECT_EQ(store.SaveGames(), Record("Café", "2 "));
+  EXPECT_FALSE(store.DeleteEntry(1));
+}
+
+TEST(GamesStore, AFileCutInItsLastRecordDamagesOnlyThatRecord) {
+  const std::string whole = Record("A", "0 ") + Record("B", "1 ");
+  for (std::size_t cut : {6u, 30u, 60u}) {  // in the empty lines, in row 9's padding, in its cells
+    GamesStore store;
+    store.LoadGames(whole.substr(0, whole.size() - cut));
+    const std::vector<GameListEntry> list = store.ListGames();
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_FALSE(list[0].damaged);
+    EXPECT_TRUE(list[1].damaged) << cut;
+    StoredGame game;
+    EXPECT_FALSE(store.ReadEntry(1, game));
+  }
 }

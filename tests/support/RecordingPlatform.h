@@ -14,18 +14,27 @@ class RecordingPlatform : public Platform {
   RecordingPlatform() { SetAppPlatform(this); }
   ~RecordingPlatform() override { SetAppPlatform(nullptr); }
 
-  QString TempFolder() const override { return temp.isEmpty() ? tempDir.path() + "/" : temp; }
+  QString TempFolder(QString* why = nullptr) const override {
+    if (why && !tempRefusal.isEmpty()) *why = tempRefusal;
+    if (!tempRefusal.isEmpty()) return {};
+    return temp.isEmpty() ? tempDir.path() + "/" : temp;
+  }
   QString FindBesideProgram(const QString& name) const override {
     const QString path = beside.filePath(name);
     return QFile::exists(path) ? path : QString();
   }
-  void OpenDocument(const QString& pathOrAddress) override { opened << pathOrAddress; }
+  void OpenDocument(const QString& pathOrAddress, std::function<void()> failed = {}) override {
+    opened << pathOrAddress;
+    if (openFails && failed) failed();
+  }
   void SetClipboardText(const QString& text) override { clipboard = text; }
   QString ClipboardText() const override { return clipboard; }
 
   QTemporaryDir tempDir;
   QTemporaryDir beside;
   QString temp;  // overrides tempDir when set
+  QString tempRefusal;     // when set, the private folder is refused with it
+  bool openFails = false;  // no program opens a document
   QString clipboard;
   QStringList opened;
 };
