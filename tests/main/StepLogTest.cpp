@@ -122,3 +122,22 @@ TEST(MoveLog, RecordsChangesAndDropsStepsAhead) {
   log.DropStepsAfter(5);
   EXPECT_EQ(log.memostep.size(), 2u);
 }
+
+TEST(StepFormat, LinesFromFilesMustHoldExactly81Cells) {
+  Board b = Sample();
+  const std::string before = BoardToStep(b);
+  const std::string full = Line("15", "3129");
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {full, true},
+      {Line("15 ", " 3129"), true},                        // blanks around commas
+      {full.substr(0, full.rfind(',')), false},            // 80 cells: never completed
+      {full + ",3", false},                                // 82 cells
+      {"15,28,34", false},                                 // what the lenient reader completes
+      {full.substr(0, 100), false},
+  };
+  for (const auto& [line, ok] : cases) {
+    b = Sample();
+    EXPECT_EQ(StepToBoardStrict(b, line), ok) << line;
+    EXPECT_EQ(BoardToStep(b), ok ? full : before) << line;
+  }
+}

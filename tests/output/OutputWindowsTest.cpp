@@ -1,7 +1,9 @@
 // The copy and print windows, help and the about box, through the main window.
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,7 +14,9 @@
 #include "output/PrintPage.h"
 #include "output/Tfrmcopy.h"
 #include "output/Tfrmprintselect.h"
+#include "shell/AtomicFile.h"
 #include "shell/BuiltinJapanese.h"
+#include "shell/Platform.h"
 #include "shell/Tfrm_about.h"
 #include "support/RecordingPlatform.h"
 
@@ -178,4 +182,39 @@ TEST(HelpPages, ShipBesideTheProgramForEveryLanguage) {
                                "id=\"files\"", "lastgame.dat", "print_temp.htm"})
       EXPECT_TRUE(text.contains(anchor)) << code << " " << anchor;
   }
+}
+
+// The page goes to a folder only the player can use; someone else's folder
+// or a planted link there is refused, and a link at the page's name is
+// replaced, never followed.
+TEST(PrivateTempFolder, IsThePlayersOwnOrRefused) {
+  QTemporaryDir runtime;
+  const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  Platform real;
+  QString why;
+  const QString folder = real.TempFolder(&why);
+  ASSERT_EQ(folder, runtime.path() + "/tessvar/") << why.toStdString();
+  EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions()) << "open to others";
+
+  QTemporaryDir elsewhere;
+  QFile victim(elsewhere.filePath("victim"));
+  ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+  victim.write("mine");
+  victim.close();
+  ASSERT_TRUE(QFile::link(victim.fileName(), folder + "print_temp.htm"));
+  ASSERT_TRUE(WriteFileAtomically(folder + "print_temp.htm", "page").isEmpty());
+  ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+  EXPECT_EQ(victim.readAll(), "mine");
+
+  ASSERT_TRUE(QDir(folder).removeRecursively());
+  ASSERT_TRUE(QFile::link(elsewhere.path(), runtime.path() + "/tessvar"));
+  EXPECT_EQ(real.TempFolder(&why), "");
+  EXPECT_EQ(why, "not a folder");
+  QFile::remove(runtime.path() + "/tessvar");
+  ASSERT_TRUE(QDir().mkdir(runtime.path() + "/tessvar"));
+  QFile::setPermissions(runtime.path() + "/tessvar", QFileDevice::Permissions(0x7755));
+  EXPECT_EQ(real.TempFolder(&why), "");
+  EXPECT_EQ(why, "open to other users");
+  qputenv("XDG_RUNTIME_DIR", saved);
 }

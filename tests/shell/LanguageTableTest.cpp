@@ -93,3 +93,32 @@ TEST(LanguageTableTest, TrimBlanksRemovesSpacesAndControlsOnly) {
 }
 
 }  // namespace
+
+TEST(LanguageTableTest, ALanguageFileMustBeTextWithKeysAndMissingKeysFallBack) {
+  const std::string good = "mnfile.caption=&File\r\nmsg_solve=Show the solution?\r\n";
+  std::string utf16NoMark;
+  for (char ch : good) utf16NoMark += {ch, '\0'};
+  std::string junk;
+  for (unsigned i = 0; i < 4000; ++i) junk += static_cast<char>((i * 2654435761u) >> 24);
+  const struct {
+    std::string bytes;
+    LanguageFileProblem expected;
+  } cases[] = {
+      {good, LanguageFileProblem::None},
+      {"\xEF\xBB\xBF" + good, LanguageFileProblem::None},
+      {good.substr(0, good.size() / 2), LanguageFileProblem::None},  // cut in half: the rest falls back
+      {good + "msg_x=caf\xC3", LanguageFileProblem::None},           // cut inside a character
+      {utf16NoMark, LanguageFileProblem::NotText},
+      {junk, LanguageFileProblem::NotText},
+      {"\xC3\x28=\xA0\xA1\r\nok=\xFF\r\n", LanguageFileProblem::NotText},
+      {"just some words\r\nno keys here\r\n", LanguageFileProblem::NoKeys},
+      {"", LanguageFileProblem::NoKeys},
+      {good + std::string(kMaxLanguageFileBytes, 'x'), LanguageFileProblem::TooLarge},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckLanguageFile(c.bytes), c.expected) << c.bytes.substr(0, 40);
+
+  const LanguageTable player =
+      WithFallback(LanguageTable::FromFileBytes(good.substr(0, 22)), Table({"mnfile.caption=F", "msg_solve=S"}));
+  EXPECT_EQ(player.LookupText("mnfile.caption"), "&File");
+  EXPECT_EQ(player.LookupText("msg_solve"), "S");
+}
