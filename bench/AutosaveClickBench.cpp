@@ -17,7 +17,7 @@
 #include "LongLog.h"
 #include "controls/TPICSD33.h"
 #include "main/RecoveryFile.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "main/TForm1.h"
 
 int main(int argc, char** argv) {

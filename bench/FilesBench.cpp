@@ -19,7 +19,7 @@
 #include "LongLog.h"
 #include "core/Board.h"
 #include "main/Game.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "shell/AtomicFile.h"
 #include "shell/BuiltinJapanese.h"
 #include "storage/GamesStore.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "main/Game.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 inline void GrowLog(Game& game, std::size_t n) {
   std::vector<std::string>& log = game.steps.memostep;

@@ -5,7 +5,7 @@
 
 #include "FuzzCheck.h"
 #include "core/Board.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "storage/GamesStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {

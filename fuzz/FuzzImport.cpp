@@ -5,7 +5,7 @@
 #include "FuzzCheck.h"
 #include "core/Board.h"
 #include "entry/ImportText.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "output/CopyText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {

@@ -3,7 +3,7 @@
 
 #include "FuzzCheck.h"
 #include "main/Game.h"
-#include "main/ReplayFile.h"
+#include "core/ReplayFile.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "FuzzCheck.h"
 #include "core/Board.h"
-#include "main/ReplayFile.h"
-#include "main/StepLog.h"
+#include "core/ReplayFile.h"
+#include "core/StepLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
   const std::string line(FuzzBytes(data, size));

@@ -18,7 +18,7 @@
 #include "core/Tfrm_sol.h"
 #include "core/Tfrmtk.h"
 #include "main/MarkingTable.h"
-#include "main/ReplayFile.h"
+#include "core/ReplayFile.h"
 #include "main/StepLog.h"
 
 enum class DisplayMode { None, All, OnlyOne };

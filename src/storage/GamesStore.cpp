@@ -6,8 +6,7 @@
 #include "core/Board.h"
 #include "core/TQJ.h"
 #include "core/TextFile.h"
-#include "main/ReplayFile.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

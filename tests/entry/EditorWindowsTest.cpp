@@ -9,7 +9,7 @@
 #include "entry/TfrmImport.h"
 #include "entry/Tfrm_new.h"
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "support/RecordingPlatform.h"
 
 namespace {

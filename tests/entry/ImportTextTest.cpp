@@ -4,7 +4,7 @@
 
 #include "core/Board.h"
 #include "entry/ImportText.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "output/CopyText.h"
 
 namespace {

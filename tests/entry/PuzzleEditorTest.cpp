@@ -4,7 +4,7 @@
 #include "core/Tfrm_sol.h"
 #include "entry/ImportText.h"
 #include "entry/PuzzleEditor.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "output/CopyText.h"
 #include "support/TestPuzzles.h"
 

@@ -5,7 +5,7 @@
 #include <QStatusBar>
 
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

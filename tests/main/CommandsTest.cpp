@@ -5,7 +5,7 @@
 
 #include "entry/TFrmdas.h"
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QAccessible>
 
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Marking paint and the move log's buttons.
 
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

@@ -21,8 +21,8 @@
 
 #include "core/Board.h"
 #include "main/RecoveryWriter.h"
-#include "main/ReplayFile.h"
-#include "main/StepLog.h"
+#include "core/ReplayFile.h"
+#include "core/StepLine.h"
 #include "output/PrintPage.h"
 #include "shell/AtomicFile.h"
 #include "storage/GamesStore.h"

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/Board.h"
-#include "main/ReplayFile.h"
-#include "main/StepLog.h"
+#include "core/ReplayFile.h"
+#include "core/StepLine.h"
 
 namespace {
 

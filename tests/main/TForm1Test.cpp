@@ -7,7 +7,7 @@
 #include <QToolBar>
 
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/Board.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "output/PrintPage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/LanguageTable.h"

@@ -9,7 +9,7 @@
 #include "controls/TPICSD33.h"
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "storage/TfrmAppearance.h"
 
 namespace {

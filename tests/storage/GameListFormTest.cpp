@@ -10,7 +10,7 @@
 
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "shell/AtomicFile.h"
 #include "storage/Tfrmgamelist.h"
 #include "storage/Tfrmsave.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/Board.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "storage/GamesStore.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "core/TextFile.h"
 #include "core/Tfrm_sol.h"
 #include "entry/ImportText.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 #include "output/CopyText.h"
 #include "output/PrintPage.h"
 #include "shell/BuiltinJapanese.h"

@@ -1,11 +1,11 @@
-#include "main/ReplayFile.h"
+#include "core/ReplayFile.h"
 
 #include <array>
 
 #include "core/Board.h"
 #include "core/TQJ.h"
 #include "core/TextFile.h"
-#include "main/StepLog.h"
+#include "core/StepLine.h"
 
 namespace {
 
@@ -37,25 +37,6 @@ std::string ReplayText(int level, const std::string& givens, const std::string& 
   text.reserve(size);
   for (const std::string& line : log) text.append(line).append("\r\n");
   return text;
-}
-
-bool CellDigitsValid(const Cell& cell) {
-  const std::string& d = cell.digits;
-  if (cell.state != CellState::Open) return d.size() == 1 && d[0] >= '1' && d[0] <= '9';
-  std::array<bool, 10> seen{};
-  for (char ch : d) {
-    if (ch < '1' || ch > '9') return false;
-    bool& s = seen[static_cast<std::size_t>(ch - '0')];
-    if (s) return false;
-    s = true;
-  }
-  return true;
-}
-
-bool BoardDigitsValid(const Board& board) {
-  for (int i = 0; i < kCells; ++i)
-    if (!CellDigitsValid(board.cell(i))) return false;
-  return true;
 }
 
 ReplayParseResult ParseReplay(std::string_view bytes) {

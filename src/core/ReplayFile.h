@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-struct Cell;
-class Board;
 
 struct ReplayData {
   int level = 5;              // 0..4, 5 unknown
@@ -40,11 +38,6 @@ struct ReplayParseResult {
 // line 1's clues, or, when those are not 81 characters, the clues of the
 // last log line, so that holder and shown board agree.
 ReplayParseResult ParseReplay(std::string_view bytes);
-
-// A Given or Placed cell holds exactly one digit 1..9; an Open cell holds
-// distinct digits 1..9, possibly none. Anything else came from a damaged file.
-bool CellDigitsValid(const Cell& cell);
-bool BoardDigitsValid(const Board& board);
 
 // Language key of the level caption for nd 0..5; "" for any other value,
 // which leaves the caption as it was.
