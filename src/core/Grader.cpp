@@ -109,6 +109,40 @@ bool Done(GradeStep& step, Technique t) {
   return !step.placements.empty() || !step.eliminations.empty();
 }
 
+// Records what the step was found on; called only once a step is found, so
+// the search itself costs nothing more.
+bool Describe(GradeStep& step, std::vector<int> units, unsigned digits, std::vector<int> pattern = {}) {
+  step.units = std::move(units);
+  for (unsigned m = digits; m; m &= m - 1) step.digits.push_back(std::countr_zero(m) + 1);
+  step.pattern = std::move(pattern);
+  return true;
+}
+
+std::vector<int> CellsOf(const CellSet& set) {
+  std::vector<int> cells;
+  set.each([&](int c) { cells.push_back(c); });
+  return cells;
+}
+
+// A colouring's cells, one colour after the other.
+std::vector<int> BothColours(const CellSet side[2]) {
+  std::vector<int> cells = CellsOf(side[0]);
+  side[1].each([&](int c) { cells.push_back(c); });
+  return cells;
+}
+
+// A chain's candidates; its pattern is its cells in order, each once.
+void DescribeChain(GradeStep& step, std::vector<CellDigit> chain) {
+  unsigned digits = 0;
+  std::vector<int> cells;
+  for (const CellDigit& x : chain) {
+    digits |= Bit(x.digit);
+    if (std::find(cells.begin(), cells.end(), x.cell) == cells.end()) cells.push_back(x.cell);
+  }
+  Describe(step, {}, digits, std::move(cells));
+  step.chain = std::move(chain);
+}
+
 // Calls fn on every k-element subset (as a vector) of items until it returns true.
 template <typename Fn>
 bool Combinations(const std::vector<int>& items, int k, Fn fn) {
@@ -136,7 +170,8 @@ bool FullHouse(const View& v, GradeStep& step) {
     const unsigned missing = kAll & ~v.placed[u];
     if (Count(missing) == 1 && (v.cand(open) & missing)) {
       step.placements.push_back({open, LowDigit(missing)});
-      return Done(step, Technique::FullHouse);
+      Done(step, Technique::FullHouse);
+      return Describe(step, {u}, missing);
     }
   }
   return false;
@@ -146,7 +181,8 @@ bool NakedSingle(const View& v, GradeStep& step) {
   for (int c = 0; c < 81; ++c) {
     if (!v.board.value(c) && Count(v.cand(c)) == 1) {
       step.placements.push_back({c, LowDigit(v.cand(c))});
-      return Done(step, Technique::NakedSingle);
+      Done(step, Technique::NakedSingle);
+      return Describe(step, {}, v.cand(c));
     }
   }
   return false;
@@ -161,7 +197,8 @@ bool HiddenSingle(const View& v, GradeStep& step) {
       const CellSet at = v.digit[d] & T().unit[u];
       if (at.count() == 1) {
         step.placements.push_back({at.first(), d});
-        return Done(step, Technique::HiddenSingle);
+        Done(step, Technique::HiddenSingle);
+        return Describe(step, {u}, Bit(d));
       }
     }
   }
@@ -179,7 +216,7 @@ bool Pointing(const View& v, GradeStep& step) {
       for (int line : {T().unitsOf[c][0], T().unitsOf[c][1]}) {
         if (!at.subsetOf(T().unit[line])) continue;
         AddEliminations(step, (v.digit[d] & T().unit[line]).without(T().unit[b]), d);
-        if (Done(step, Technique::Pointing)) return true;
+        if (Done(step, Technique::Pointing)) return Describe(step, {b, line}, Bit(d), CellsOf(at));
       }
     }
   }
@@ -194,7 +231,7 @@ bool Claiming(const View& v, GradeStep& step) {
       const int b = T().unitsOf[at.first()][2];
       if (!at.subsetOf(T().unit[b])) continue;
       AddEliminations(step, (v.digit[d] & T().unit[b]).without(T().unit[line]), d);
-      if (Done(step, Technique::Claiming)) return true;
+      if (Done(step, Technique::Claiming)) return Describe(step, {line, b}, Bit(d), CellsOf(at));
     }
   }
   return false;
@@ -224,7 +261,7 @@ bool NakedSubset(const View& v, int k, Technique t, GradeStep& step) {
             for (unsigned m = v.cand(c) & digits; m; m &= m - 1)
               step.eliminations.push_back({c, std::countr_zero(m) + 1});
           }
-          return Done(step, t);
+          return Done(step, t) && Describe(step, {u}, digits, pick);
         }))
       return true;
   }
@@ -254,7 +291,10 @@ bool HiddenSubset(const View& v, int k, Technique t, GradeStep& step) {
             for (unsigned e = v.cand(c) & ~keep; e; e &= e - 1)
               step.eliminations.push_back({c, std::countr_zero(e) + 1});
           }
-          return Done(step, t);
+          if (!Done(step, t)) return false;
+          std::vector<int> pattern;
+          for (unsigned m = cells; m; m &= m - 1) pattern.push_back(T().units[u][std::countr_zero(m)]);
+          return Describe(step, {u}, keep, std::move(pattern));
         }))
       return true;
   }
@@ -293,7 +333,15 @@ bool Fish(const View& v, int n, Technique t, GradeStep& step) {
               for (int i = 0; i < 9; ++i)
                 if (!(base & (1u << i)) && (masks[i] & (1u << j))) step.eliminations.push_back({At(byRows, i, j), d});
             }
-            return Done(step, t);
+            if (!Done(step, t)) return false;
+            std::vector<int> units, pattern;
+            for (int i : pick) units.push_back(byRows ? i : 9 + i);
+            for (unsigned m = cover; m; m &= m - 1) units.push_back((byRows ? 9 : 0) + std::countr_zero(m));
+            for (int c = 0; c < 81; ++c) {
+              const int i = byRows ? c / 9 : c % 9, j = byRows ? c % 9 : c / 9;
+              if ((base >> i) & (masks[i] >> j) & 1u) pattern.push_back(c);
+            }
+            return Describe(step, std::move(units), Bit(d), std::move(pattern));
           }))
         return true;
     }
@@ -315,7 +363,12 @@ bool Skyscraper(const View& v, GradeStep& step) {
           const int roof1 = At(byRows, i1, std::countr_zero(masks[i1] & ~common));
           const int roof2 = At(byRows, i2, std::countr_zero(masks[i2] & ~common));
           AddEliminations(step, v.digit[d] & T().peers[roof1] & T().peers[roof2], d);
-          if (Done(step, Technique::Skyscraper)) return true;
+          if (Done(step, Technique::Skyscraper)) {
+            const int base1 = At(byRows, i1, std::countr_zero(common)), base2 = At(byRows, i2, std::countr_zero(common));
+            DescribeChain(step, {{roof1, d}, {base1, d}, {base2, d}, {roof2, d}});
+            step.units = {byRows ? i1 : 9 + i1, byRows ? i2 : 9 + i2};
+            return true;
+          }
         }
       }
     }
@@ -339,7 +392,11 @@ bool TwoStringKite(const View& v, GradeStep& step) {
             if (T().unitsOf[rs[a]][2] != T().unitsOf[cs[b]][2]) continue;
             const int far1 = rs[1 - a], far2 = cs[1 - b];
             AddEliminations(step, v.digit[d] & T().peers[far1] & T().peers[far2], d);
-            if (Done(step, Technique::TwoStringKite)) return true;
+            if (Done(step, Technique::TwoStringKite)) {
+              DescribeChain(step, {{far1, d}, {rs[a], d}, {cs[b], d}, {far2, d}});
+              step.units = {r, 9 + c};
+              return true;
+            }
           }
         }
       }
@@ -389,14 +446,15 @@ bool SimpleColouring(const View& v, GradeStep& step) {
         side[s].each([&](int x) { clash = clash || (T().peers[x] & side[s]).any(); });
         if (clash) {
           AddEliminations(step, side[s], d);
-          return Done(step, Technique::SimpleColouring);
+          Done(step, Technique::SimpleColouring);
+          return Describe(step, {}, Bit(d), BothColours(side));
         }
       }
       // A cell that sees both colours cannot hold the digit.
       (v.digit[d].without(side[0] | side[1])).each([&](int x) {
         if ((T().peers[x] & side[0]).any() && (T().peers[x] & side[1]).any()) step.eliminations.push_back({x, d});
       });
-      if (Done(step, Technique::SimpleColouring)) return true;
+      if (Done(step, Technique::SimpleColouring)) return Describe(step, {}, Bit(d), BothColours(side));
     }
   }
   return false;
@@ -420,7 +478,12 @@ bool XYWing(const View& v, GradeStep& step) {
         if (Count(z) != 1 || (z & pm) || (a & b & pm) || ((a | b) & pm) != pm) continue;
         const int zd = LowDigit(z);
         AddEliminations(step, v.digit[zd] & T().peers[wings[i]] & T().peers[wings[j]], zd);
-        if (Done(step, Technique::XYWing)) return true;
+        if (Done(step, Technique::XYWing)) {
+          const int x = LowDigit(a & pm), y = LowDigit(b & pm);
+          DescribeChain(step, {{wings[i], zd}, {wings[i], x}, {p, x}, {p, y}, {wings[j], y}, {wings[j], zd}});
+          step.pattern = {p, wings[i], wings[j]};
+          return true;
+        }
       }
     }
   }
@@ -442,7 +505,7 @@ bool XYZWing(const View& v, GradeStep& step) {
         if (a == b || (a | b) != pm) continue;
         const int zd = LowDigit(a & b);
         AddEliminations(step, v.digit[zd] & T().peers[p] & T().peers[wings[i]] & T().peers[wings[j]], zd);
-        if (Done(step, Technique::XYZWing)) return true;
+        if (Done(step, Technique::XYZWing)) return Describe(step, {}, pm, {p, wings[i], wings[j]});
       }
     }
   }
@@ -466,7 +529,12 @@ bool WWing(const View& v, GradeStep& step) {
           const int b = rest.first();
           if (!((Sees(a, c1) && Sees(b, c2)) || (Sees(a, c2) && Sees(b, c1)))) continue;
           AddEliminations(step, v.digit[y] & T().peers[c1] & T().peers[c2], y);
-          if (Done(step, Technique::WWing)) return true;
+          if (Done(step, Technique::WWing)) {
+            const int near1 = Sees(a, c1) ? a : b, near2 = near1 == a ? b : a;
+            DescribeChain(step, {{c1, y}, {c1, x}, {near1, x}, {near2, x}, {c2, x}, {c2, y}});
+            step.units = {u};
+            return true;
+          }
         }
       }
     }
@@ -514,7 +582,7 @@ bool RemotePairs(const View& v, GradeStep& step) {
         if (!(T().peers[c] & side[0]).any() || !(T().peers[c] & side[1]).any()) continue;
         for (unsigned e = v.cand(c) & pair; e; e &= e - 1) step.eliminations.push_back({c, std::countr_zero(e) + 1});
       }
-      if (Done(step, Technique::RemotePairs)) return true;
+      if (Done(step, Technique::RemotePairs)) return Describe(step, {}, pair, BothColours(side));
     }
   }
   return false;
@@ -636,6 +704,7 @@ bool FindChain(const View& v, ChainKind kind, bool open, bool loops, Technique t
   queue.reserve(static_cast<size_t>(2 * n));
   int limit = kMaxChainLinks;
   GradeStep best;
+  std::vector<int> bestChain;  // its nodes in order
   bool found = false;
   for (int s = 0; s < n; ++s) {
     std::fill(dist.begin(), dist.end(), -1);
@@ -660,15 +729,22 @@ bool FindChain(const View& v, ChainKind kind, bool open, bool loops, Technique t
         const int c2 = g.cell[static_cast<size_t>(m)], d2 = g.digit[static_cast<size_t>(m)];
         GradeStep trial;
         if (m == s ? loops : open) BothEndsEliminations(v, c1, d1, c2, d2, trial);
+        bool closed = false;
         if (trial.placements.empty() && trial.eliminations.empty() && loops && m != s && WeaklyLinked(c2, d2, c1, d1)) {
           std::vector<int> loop;
           for (int x = ns; x != 2 * s; x = parent[static_cast<size_t>(x)]) loop.push_back(x / 2);
           loop.push_back(s);
           std::reverse(loop.begin(), loop.end());
           LoopEliminations(v, g, loop, trial);
+          closed = true;
         }
         if (trial.placements.empty() && trial.eliminations.empty()) continue;
         best = std::move(trial);
+        bestChain.clear();
+        for (int x = ns; x != 2 * s; x = parent[static_cast<size_t>(x)]) bestChain.push_back(x / 2);
+        bestChain.push_back(s);
+        std::reverse(bestChain.begin(), bestChain.end());
+        if (closed) bestChain.push_back(s);
         found = true;
         limit = dist[static_cast<size_t>(ns)] - 2;  // later starts must be shorter
         done = true;
@@ -679,6 +755,9 @@ bool FindChain(const View& v, ChainKind kind, bool open, bool loops, Technique t
   if (!found) return false;
   step.placements = std::move(best.placements);
   step.eliminations = std::move(best.eliminations);
+  std::vector<CellDigit> chain;
+  for (int x : bestChain) chain.push_back({g.cell[static_cast<size_t>(x)], g.digit[static_cast<size_t>(x)]});
+  DescribeChain(step, std::move(chain));
   return Done(step, t);
 }
 

@@ -70,10 +70,19 @@ struct CellDigit {
   bool operator==(const CellDigit&) const = default;
 };
 
+// A step, and what a person needs to see it: the units it is found in
+// (0..8 rows, 9..17 columns, 18..26 boxes), the digits it is about and the
+// cells of its pattern. Where the pattern is a chain, chain holds its
+// candidates in order; the links alternate strong, weak, strong, ... from
+// the first, and a loop repeats its first candidate at the end.
 struct GradeStep {
   Technique technique = Technique::FullHouse;
   std::vector<CellDigit> placements;
   std::vector<CellDigit> eliminations;
+  std::vector<int> units;
+  std::vector<int> digits;
+  std::vector<int> pattern;
+  std::vector<CellDigit> chain;
 };
 
 // The grader's board: placed digits and the candidates of the open cells

@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <tuple>
 
 #include "Cli.h"
 
@@ -209,4 +211,61 @@ TEST(Cli, CopyAndPrintRefuseMalformedBoardsAndOptions) {
     EXPECT_NE(r.err, "");
   }
   EXPECT_EQ(Cli({"print", "--style", "normal", "--size", "a4", "--lang", "/nonexistent/lang.txt"}, good).status, 1);
+}
+
+namespace {
+
+std::string ReadFixture(const std::string& name) {
+  std::ifstream in(std::string(TESSVAR_FIXTURES) + "/coach/" + name, std::ios::binary);
+  EXPECT_TRUE(in) << name;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace
+
+// One board a technique (the first step of the grader on a position of one of
+// our own games), then the checks before any step, in both modes: the hint
+// lines, English texts included, exactly as the golden files hold them.
+TEST(CliHint, GoldenBoardsGiveTheirHintLines) {
+  const std::string lang = std::string(TESSVAR_LANG_DIR) + "/lang1.txt";
+  for (const auto& [boards, expected, valuesOnly] :
+       {std::tuple{"boards.txt", "boards-expected.jsonl", false},
+        std::tuple{"values-only-boards.txt", "values-only-expected.jsonl", true}}) {
+    std::vector<std::string> args = {"hint", "--lang", lang};
+    if (valuesOnly) args.push_back("--values-only");
+    const CliRun r = Cli(args, ReadFixture(boards));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> got = Lines(r.out), want = Lines(ReadFixture(expected));
+    ASSERT_EQ(got.size(), want.size()) << boards;
+    for (std::size_t i = 0; i < want.size(); ++i) EXPECT_EQ(got[i], want[i]) << boards << " line " << i + 1;
+  }
+}
+
+TEST(CliHint, BadLinesAreReportedAndTheOthersAnswered) {
+  const std::string board = Lines(ReadFixture("boards.txt")).front();
+  const std::string firstCell = board.substr(0, board.find(','));
+  const CliRun r = Cli({"hint"}, "1 " + board + "\r\n" + "3,3\n" + "0" + board.substr(1) + "\n" + board);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "line 2: a board has 81 cells, the line has 2\n"
+            "line 3: cell 1 '0" + firstCell.substr(1) + "' is not a state 1..3 with its digits\n");
+  const std::vector<std::string> out = Lines(r.out);
+  ASSERT_EQ(out.size(), 2u);
+  EXPECT_EQ(out[0], out[1]);
+  // The built-in Japanese table gives the texts without --lang.
+  EXPECT_NE(out[0].find("\"nudge\":\"フルハウスを探しましょう。\""), std::string::npos) << out[0];
+  EXPECT_NE(out[0].find("\"move\":\"G3は3列で最後の空きマスで、3列に足りない数字は4だけです。G3に4を置きます。\""),
+            std::string::npos) << out[0];
+
+  EXPECT_EQ(Cli({"hint", "--lang"}, "").status, 2);
+  EXPECT_EQ(Cli({"hint", "--values"}, "").err, "tessvar-cli hint: unknown option --values\n");
+  EXPECT_EQ(Cli({"hint", "--lang", "/nonexistent/lang.txt"}, board).status, 1);
 }

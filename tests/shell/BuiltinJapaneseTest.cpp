@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -8,7 +9,7 @@
 
 namespace {
 
-// Keys this program adds for its own messages and menus.
+// Keys this program adds for its own messages and menus (and every "coach_" key).
 const std::set<std::string> kOwnKeys = {
     "msg_frmstep_badfile", "msg_frmgamelist_damaged", "msg_frmgamelist_damagedopen", "msg_frmsave_badname",
     "msg_writefailed",     "msg_language_missing",    "msg_import_toolarge",         "mnlanguage.caption",
@@ -21,7 +22,8 @@ std::vector<std::string> Keys(const LanguageTable& t) {
   std::vector<std::string> keys;
   for (const std::string& line : t.Lines()) {
     std::string_view k, v;
-    if (SplitTableLine(line, k, v) && !kOwnKeys.contains(std::string(k))) keys.emplace_back(k);
+    if (SplitTableLine(line, k, v) && !kOwnKeys.contains(std::string(k)) && !k.starts_with("coach_"))
+      keys.emplace_back(k);
   }
   return keys;
 }
@@ -99,7 +101,10 @@ std::vector<std::string> DocumentedKeys() {
 
 TEST(BuiltinJapaneseTest, HoldsEveryDocumentedKeyOnceInTheDocumentedOrder) {
   const std::vector<std::string> keys = Keys(BuiltinJapanese());
-  EXPECT_EQ(keys.size() + kOwnKeys.size(), BuiltinJapanese().Lines().size()) << "a line without '='";
+  const auto coach = std::count_if(BuiltinJapanese().Lines().begin(), BuiltinJapanese().Lines().end(),
+                                   [](const std::string& line) { return line.starts_with("coach_"); });
+  EXPECT_EQ(keys.size() + kOwnKeys.size() + static_cast<std::size_t>(coach), BuiltinJapanese().Lines().size())
+      << "a line without '='";
   EXPECT_EQ(keys, DocumentedKeys());
   EXPECT_EQ(keys.size(), 249u);
   EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());

@@ -6,7 +6,10 @@
 #include <ostream>
 #include <thread>
 
+#include <nlohmann/json.hpp>
+
 #include "core/Board.h"
+#include "core/Coach.h"
 #include "core/FastSolver.h"
 #include "core/Generator.h"
 #include "core/Grader.h"
@@ -17,6 +20,7 @@
 #include "output/CopyText.h"
 #include "output/PrintPage.h"
 #include "shell/BuiltinJapanese.h"
+#include "shell/HintWords.h"
 #include "shell/LanguageTable.h"
 
 namespace {
@@ -27,6 +31,7 @@ constexpr const char* kUsage =
     "       tessvar-cli import < text\n"
     "       tessvar-cli copy --layout N < board\n"
     "       tessvar-cli print --style normal|candidates --size a4|a3|a2 [--lang FILE] < board\n"
+    "       tessvar-cli hint [--values-only] [--lang FILE] < boards\n"
     "\n"
     "count, solve and grade read one puzzle per line from standard input: the\n"
     "first 81 characters, \"1\"..\"9\" for a given and any other character for a\n"
@@ -71,13 +76,26 @@ constexpr const char* kUsage =
     "  print     prints the printable HTML page of the board, Normal or with\n"
     "            candidates, for A4, A3 or A2 paper; heading and byline come from\n"
     "            the built-in Japanese table, or from the language file FILE.\n"
+    "  hint      one JSON object per board line (JSON Lines): the next step on\n"
+    "            the board as it is, after checking the player's work. Keys, when\n"
+    "            they apply: kind (\"invalid\", \"solved\", \"wrong-digit\",\n"
+    "            \"missing-candidate\", \"step\", \"stuck\"), technique (as grade\n"
+    "            names it, or \"Cleanup\"), level (1..4, 0 for Cleanup), digits,\n"
+    "            units (\"row H\", \"column 3\", \"box 4\"), pattern (cell names\n"
+    "            such as \"E5\"), place and remove ([cell, digit] pairs), cells\n"
+    "            (wrong digits, missing candidates, the cell to branch on), nudge,\n"
+    "            where and move (three texts, each telling more) and\n"
+    "            needs_candidates; a step has every key. --values-only: the board\n"
+    "            shows no candidates, so the open cells' candidates are their free\n"
+    "            digits and singles come first. The texts come from the built-in\n"
+    "            Japanese table, or from the language file FILE.\n"
     "\n"
     "copy and print read one board: a step line (81 comma-separated cells, each\n"
     "its state 1 given, 2 placed or 3 open, then one digit for 1 and 2, distinct\n"
     "candidate digits for 3), or the line that import prints. A malformed board\n"
     "is reported and gives status 1. Output lines end with LF.\n"
     "\n"
-    "For count, solve and grade, a line shorter than 81 characters is reported\n"
+    "For hint, each line is such a board; for count, solve and grade, a line shorter than 81 characters is reported\n"
     "on standard error with its line number; the other lines are still\n"
     "answered and the exit status is then 1.\n";
 
@@ -193,33 +211,53 @@ bool IsStepToken(const std::string& token) {
   return true;
 }
 
-// One board from standard input: a step line, or the line import prints
-// (layout code, blank, step line), with or without a line end.
-bool ReadBoard(std::istream& in, const std::string& command, Board& board, std::ostream& err) {
-  std::string line = ReadAll(in);
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+// One board line: a step line, or the line import prints (layout code,
+// blank, step line). why says what is wrong with a line that is not one.
+bool ParseBoardLine(std::string line, Board& board, std::string& why) {
   if (line.size() >= 2 && line[0] >= '1' && line[0] <= '4' && line[1] == ' ') line.erase(0, 2);
-  if (line.find_first_of("\r\n") != std::string::npos) {
-    err << "tessvar-cli " << command << ": expected one board line on standard input\n";
-    return false;
-  }
   std::size_t count = 0;
   for (std::size_t start = 0;; ++count) {
     const std::size_t end = line.find(',', start);
     const std::string token = line.substr(start, end == std::string::npos ? std::string::npos : end - start);
     if (count < 81 && !IsStepToken(token)) {
-      err << "tessvar-cli " << command << ": cell " << count + 1 << " '" << token.substr(0, 20)
-          << "' is not a state 1..3 with its digits\n";
+      why = "cell " + std::to_string(count + 1) + " '" + token.substr(0, 20) + "' is not a state 1..3 with its digits";
       return false;
     }
     if (end == std::string::npos) break;
     start = end + 1;
   }
   if (count + 1 != 81) {
-    err << "tessvar-cli " << command << ": a board has 81 cells, the line has " << count + 1 << '\n';
+    why = "a board has 81 cells, the line has " + std::to_string(count + 1);
     return false;
   }
   return StepToBoard(board, line);
+}
+
+// One board from standard input, with or without a line end.
+bool ReadBoard(std::istream& in, const std::string& command, Board& board, std::ostream& err) {
+  std::string line = ReadAll(in);
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  if (line.find_first_of("\r\n") != std::string::npos) {
+    err << "tessvar-cli " << command << ": expected one board line on standard input\n";
+    return false;
+  }
+  std::string why;
+  if (ParseBoardLine(line, board, why)) return true;
+  err << "tessvar-cli " << command << ": " << why << '\n';
+  return false;
+}
+
+// The language file named by --lang, or the built-in table.
+bool ReadLanguage(const std::string& path, const std::string& command, LanguageTable& table, std::ostream& err) {
+  table = BuiltinJapanese();
+  if (path.empty()) return true;
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes)) {
+    err << "tessvar-cli " << command << ": cannot read the language file " << path << '\n';
+    return false;
+  }
+  table = LanguageTable::FromFileBytes(bytes);
+  return true;
 }
 
 // Reads "--name value" pairs; names must be among known, each at most once.
@@ -291,15 +329,8 @@ int RunPrint(const std::vector<std::string>& args, std::istream& in, std::ostrea
     err << "tessvar-cli print: --size a4, a3 or a2 is required\n";
     return 2;
   }
-  LanguageTable table = BuiltinJapanese();
-  if (!values[2].empty()) {
-    std::string bytes;
-    if (!ReadFileBytes(values[2], bytes)) {
-      err << "tessvar-cli print: cannot read the language file " << values[2] << '\n';
-      return 1;
-    }
-    table = LanguageTable::FromFileBytes(bytes);
-  }
+  LanguageTable table;
+  if (!ReadLanguage(values[2], "print", table, err)) return 1;
   Board board;
   if (!ReadBoard(in, "print", board, err)) return 1;
   Tfrmprint generator(style == "normal" ? PrintStyle::Normal : PrintStyle::Candidates,
@@ -307,6 +338,74 @@ int RunPrint(const std::vector<std::string>& args, std::istream& in, std::ostrea
   generator.PrepareTemplate(table.LookupText(kPrintHeadingKey), table.LookupText(kPrintBylineKey));
   for (const std::string& line : generator.Generate(board)) out << line << '\n';
   return 0;
+}
+
+nlohmann::ordered_json CellNames(const std::vector<int>& cells) {
+  auto list = nlohmann::ordered_json::array();
+  for (int c : cells) list.push_back(CellName(c));
+  return list;
+}
+
+nlohmann::ordered_json CellDigits(const std::vector<CellDigit>& pairs) {
+  auto list = nlohmann::ordered_json::array();
+  for (const CellDigit& p : pairs) list.push_back({CellName(p.cell), p.digit});
+  return list;
+}
+
+// The hint as one JSON object: every key for a step, the keys that apply otherwise.
+std::string HintJson(const Hint& hint, const LanguageTable& table) {
+  const bool step = hint.kind == HintKind::Step;
+  nlohmann::ordered_json j;
+  j["kind"] = HintKindName(hint.kind);
+  if (step) {
+    j["technique"] = hint.TechniqueName();
+    j["level"] = hint.Level();
+  }
+  if (step || !hint.digits.empty()) j["digits"] = hint.digits;
+  if (step) {
+    auto units = nlohmann::ordered_json::array();
+    for (int u : hint.units) units.push_back(UnitName(u));
+    j["units"] = units;
+    j["pattern"] = CellNames(hint.pattern);
+    j["place"] = CellDigits(hint.placements);
+    j["remove"] = CellDigits(hint.eliminations);
+  }
+  if (step || !hint.cells.empty()) j["cells"] = CellNames(hint.cells);
+  const HintTexts texts = HintWords(hint, table);
+  j["nudge"] = texts.nudge;
+  j["where"] = texts.where;
+  j["move"] = texts.move;
+  if (step) j["needs_candidates"] = hint.needsCandidates;
+  return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+int RunHint(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+  CoachOptions options;
+  std::string lang;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--values-only") {
+      options.valuesOnly = true;
+    } else if (args[i] == "--lang" && i + 1 < args.size()) {
+      lang = args[++i];
+    } else {
+      err << "tessvar-cli hint: " << (args[i] == "--lang" ? "missing value for " : "unknown option ") << args[i] << '\n';
+      return 2;
+    }
+  }
+  LanguageTable table;
+  if (!ReadLanguage(lang, "hint", table, err)) return 1;
+  int status = 0;
+  std::string line, why;
+  for (int number = 1; std::getline(in, line); ++number) {
+    Board board;
+    if (!ParseBoardLine(StripLineEnd(line), board, why)) {
+      err << "line " << number << ": " << why << '\n';
+      status = 1;
+      continue;
+    }
+    out << HintJson(FindHint(board, options), table) << '\n';
+  }
+  return status;
 }
 
 }  // namespace
@@ -345,6 +444,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   if (command == "import") return RunImport(args, in, out, err);
   if (command == "copy") return RunCopy(args, in, out, err);
   if (command == "print") return RunPrint(args, in, out, err);
+  if (command == "hint") return RunHint(args, in, out, err);
   err << "tessvar-cli: unknown command '" << command << "'\n\n" << kUsage;
   return 2;
 }

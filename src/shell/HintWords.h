@@ -1,0 +1,22 @@
+#pragma once
+// The three texts of a hint, each telling more than the one before: the
+// nudge (what to look for), where (the technique with its unit and digit)
+// and the move (the whole step as a sentence a player can follow). They are
+// made from language-table texts with named placeholders such as {cell}.
+
+#include <string>
+
+#include "core/Coach.h"
+#include "shell/LanguageTable.h"
+
+struct HintTexts {
+  std::string nudge;
+  std::string where;
+  std::string move;
+};
+
+HintTexts HintWords(const Hint& hint, const LanguageTable& table);
+
+// The key stem of a technique's texts: "coach_hiddensingle", ...; the name
+// is the stem's own key, the texts add "_nudge", "_where" and "_move".
+std::string HintKeyStem(const Hint& hint);
