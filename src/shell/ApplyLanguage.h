@@ -42,6 +42,7 @@
 #include <vector>
 
 #include "shell/LanguageTable.h"
+#include "shell/WindowComponents.h"
 
 class QAbstractButton;
 class QAction;
@@ -57,8 +58,6 @@ class QToolButton;
 class QWidget;
 
 inline constexpr char kHintProperty[] = "hint";
-inline constexpr char kSpeedButtonProperty[] = "speedButton";
-inline constexpr char kRadioGroupProperty[] = "radioGroup";
 
 // LookupText as a QString.
 QString TextOf(const LanguageTable& table, std::string_view key);
@@ -66,30 +65,6 @@ QString TextOf(const LanguageTable& table, std::string_view key);
 QString HintOf(const QWidget* control);
 void SetHint(QWidget* control, const QString& hint);
 
-struct MenuItem {
-  QString name;
-  QAction* action;
-};
-
-// A window's components by kind, each list in the window's object order
-// (menu items in menu order: menu bar first, then stand-alone pop-up menus).
-struct WindowComponents {
-  std::vector<MenuItem> menuItems;
-  std::vector<QGroupBox*> groupBoxes;
-  std::vector<QGroupBox*> radioGroups;
-  std::vector<QToolButton*> toolButtons;
-  std::vector<QAbstractButton*> speedButtons;
-  std::vector<QRadioButton*> radioButtons;
-  std::vector<QCheckBox*> checkBoxes;
-  std::vector<QWidget*> controls;  // every named visual control
-  // Unnamed ones count here too: the font applies to every one of them.
-  std::vector<QLabel*> labels;
-  std::vector<QStatusBar*> statusBars;
-  std::vector<QMenuBar*> menuBars;
-  std::vector<QMenu*> menus;
-};
-
-WindowComponents CollectComponents(QWidget* window);
 
 // The main window's language routine, in this order over all components:
 // 1. menu items: caption := the trimmed text of name + ".caption" when that

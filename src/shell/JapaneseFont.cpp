@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QToolTip>
 
-#include "shell/ApplyLanguage.h"
+#include "shell/WindowComponents.h"
 
 void InstallJapaneseFontSubstitution() {
   static bool installed = false;
