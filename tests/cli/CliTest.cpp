@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <string>
 
 #include "Cli.h"
 
@@ -209,4 +211,27 @@ TEST(Cli, CopyAndPrintRefuseMalformedBoardsAndOptions) {
     EXPECT_NE(r.err, "");
   }
   EXPECT_EQ(Cli({"print", "--style", "normal", "--size", "a4", "--lang", "/nonexistent/lang.txt"}, good).status, 1);
+}
+
+namespace {
+
+std::string ReadFixture(const std::string& name) {
+  std::ifstream f(std::string(TESSVAR_FIXTURES) + "/cli/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+// Puzzles whose extreme solutions took seconds to find: a pigeonhole hidden
+// in an almost empty grid, a search that has to be handed to clause learning,
+// a third pass needed. Answers recorded with the earlier, slower engine.
+TEST(Cli, CountAndSolveKeepTheirAnswersOnSlowPuzzles) {
+  const std::string puzzles = ReadFixture("count-slow.in");
+  ASSERT_FALSE(puzzles.empty());
+  const CliRun count = Cli({"count"}, puzzles);
+  EXPECT_EQ(count.status, 0) << count.err;
+  EXPECT_EQ(count.out, ReadFixture("count-slow.out"));
+  const CliRun solve = Cli({"solve"}, puzzles);
+  EXPECT_EQ(solve.status, 0) << solve.err;
+  EXPECT_EQ(solve.out, ReadFixture("solve-slow.out"));
 }
