@@ -4,7 +4,7 @@
 // all in one run on the same puzzle sets.
 //
 // usage: solver_bench <bench-data dir> [--oracle-sample N] [--oracle-limit S]
-//                     [--qqwing-limit S] [--sets a,b,...]
+//                     [--qqwing-limit S] [--sets a,b,...] [--fuzz-corpus DIR]
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,9 +13,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -23,6 +25,7 @@
 #include <vector>
 
 #include "core/DocumentedEngine.h"
+#include "core/TextFile.h"
 #include "core/Tfrm_sol.h"
 
 namespace {
@@ -168,6 +171,64 @@ void ClashingGivens(size_t count, size_t oracleSample, double oracleLimit) {
   });
 }
 
+// A single slow reading can be the scheduler's doing: re-times the ten
+// slowest puzzles, keeping each one's best of five; returns the slowest of
+// those and its index.
+std::pair<double, size_t> RetimeSlowest(Tfrm_sol& engine, const std::vector<std::string>& puzzles,
+                                        const std::vector<double>& us) {
+  std::vector<size_t> order(us.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  const size_t n = std::min<size_t>(10, order.size());
+  std::partial_sort(order.begin(), order.begin() + static_cast<long>(n), order.end(),
+                    [&](size_t a, size_t b) { return us[a] > us[b]; });
+  double worst = 0;
+  size_t worstIndex = 0;
+  for (size_t k = 0; k < n; ++k) {
+    double best = 1e18;
+    for (int rep = 0; rep < 5; ++rep) {
+      const auto t0 = Clock::now();
+      engine.CountSolutions(puzzles[order[k]]);
+      best = std::min(best, std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+    }
+    if (best > worst) {
+      worst = best;
+      worstIndex = order[k];
+    }
+  }
+  return {worst, worstIndex};
+}
+
+// The solver fuzz target's corpus as that target reads each file (its first
+// 81 bytes, digits kept, anything else and what is missing blank), and the
+// command-line target's count inputs line by line.
+std::vector<std::pair<std::string, std::string>> FuzzCorpusPuzzles(const std::string& dir) {
+  std::vector<std::pair<std::string, std::string>> out;  // (puzzle, where)
+  const auto asPuzzle = [](std::string text) {
+    text.resize(81, '*');
+    for (char& ch : text)
+      if (ch < '1' || ch > '9') ch = '*';
+    return text;
+  };
+  std::vector<std::filesystem::path> files;
+  for (const char* target : {"FuzzSolver", "FuzzCli"}) {
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(dir + "/" + target, ec)) files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  for (const auto& path : files) {
+    std::ifstream f(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string where = path.parent_path().filename().string() + "/" + path.filename().string();
+    if (path.parent_path().filename() == "FuzzSolver") {
+      out.emplace_back(asPuzzle(bytes.substr(0, 81)), where);
+    } else if (!bytes.empty()) {
+      for (const std::string& line : SplitTextLines(DecodeTextBytes(bytes.substr(1))))
+        out.emplace_back(asPuzzle(line.substr(0, 81)), where);
+    }
+  }
+  return out;
+}
+
 struct QqwingRun {
   std::vector<long long> counts;  // solutions per puzzle, as qqwing counts them
   std::vector<double> us;         // its own per-puzzle timer
@@ -215,18 +276,20 @@ QqwingRun RunQqwing(const std::vector<std::string>& puzzles, double limitSeconds
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::cerr << "usage: solver_bench <bench-data dir> [--oracle-sample N] [--oracle-limit S] "
-                 "[--qqwing-limit S] [--sets a,b]\n";
+                 "[--qqwing-limit S] [--sets a,b] [--fuzz-corpus DIR]\n";
     return 2;
   }
   const std::string dir = argv[1];
   size_t oracleSample = 12;
   double oracleLimit = 20, qqwingLimit = 120;
+  std::string fuzzCorpus;
   std::vector<std::string> sets = {"17clue_20000", "qqwing_any_10000", "forum_hardest_10000", "sparse_150"};
   for (int i = 2; i + 1 < argc; i += 2) {
     const std::string k = argv[i], v = argv[i + 1];
     if (k == "--oracle-sample") oracleSample = std::stoul(v);
     else if (k == "--oracle-limit") oracleLimit = std::stod(v);
     else if (k == "--qqwing-limit") qqwingLimit = std::stod(v);
+    else if (k == "--fuzz-corpus") fuzzCorpus = v;
     else if (k == "--sets") {
       sets.clear();
       std::stringstream ss(v);
@@ -256,26 +319,7 @@ int main(int argc, char** argv) {
       us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
       answers.push_back(Answer(r));
     }
-    // A single slow reading can be the scheduler's doing: re-time the ten
-    // slowest puzzles and keep each one's best of five.
-    std::vector<size_t> order(us.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::partial_sort(order.begin(), order.begin() + static_cast<long>(std::min<size_t>(10, order.size())), order.end(),
-                      [&](size_t a, size_t b) { return us[a] > us[b]; });
-    double retimedWorst = 0;
-    size_t worstIndex = 0;
-    for (size_t k = 0; k < std::min<size_t>(10, order.size()); ++k) {
-      double best = 1e18;
-      for (int rep = 0; rep < 5; ++rep) {
-        const auto t0 = Clock::now();
-        engine.CountSolutions(puzzles[order[k]]);
-        best = std::min(best, std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
-      }
-      if (best > retimedWorst) {
-        retimedWorst = best;
-        worstIndex = order[k];
-      }
-    }
+    const auto [retimedWorst, worstIndex] = RetimeSlowest(engine, puzzles, us);
     const Stats ours = Summarise(us);
     worstAnywhere = std::max(worstAnywhere, retimedWorst);
     std::map<char, int> codes;
@@ -310,8 +354,27 @@ int main(int argc, char** argv) {
       return Answer(DocumentedCountSolutions(engine, p));
     });
   }
+  if (!fuzzCorpus.empty()) {
+    const auto corpus = FuzzCorpusPuzzles(fuzzCorpus);
+    std::vector<std::string> puzzles;
+    std::vector<double> us;
+    Tfrm_sol engine;
+    for (const auto& [p, where] : corpus) {
+      puzzles.push_back(p);
+      const auto t0 = Clock::now();
+      engine.CountSolutions(p);
+      us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+    }
+    std::printf("\nfuzz corpus (%zu puzzles)\n", puzzles.size());
+    if (!puzzles.empty()) {
+      const auto [worst, index] = RetimeSlowest(engine, puzzles, us);
+      PrintRow("tessvar CountSolutions", Summarise(us));
+      std::printf("  %-22s slowest puzzle re-timed: %.1f us (%s)\n", "", worst, corpus[index].second.c_str());
+      worstAnywhere = std::max(worstAnywhere, worst);
+    }
+  }
   ClashingGivens(5000, 100, 1.0);
-  std::printf("\nslowest puzzle of any set (re-timed): %.1f us; answers differing from a peer: %d\n", worstAnywhere,
-              failures);
+  std::printf("\nslowest count of any set%s (re-timed): %.1f us, goal 5000 us; answers differing from a peer: %d\n",
+              fuzzCorpus.empty() ? "" : " or the fuzz corpus", worstAnywhere, failures);
   return failures == 0 ? 0 : 1;
 }

@@ -2,7 +2,9 @@
 
 #include "core/Coordinates.h"
 
+#include <array>
 #include <cstddef>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -21,7 +23,8 @@ class Solver {
         reason_(static_cast<std::size_t>(vars), -1),
         activity_(static_cast<std::size_t>(vars), 0.0),
         seen_(static_cast<std::size_t>(vars), 0),
-        watches_(2 * static_cast<std::size_t>(vars)) {}
+        watches_(2 * static_cast<std::size_t>(vars)),
+        binaries_(2 * static_cast<std::size_t>(vars)) {}
 
   // False when the clause set is already contradictory.
   bool AddClause(std::vector<Lit> c) {
@@ -29,36 +32,29 @@ class Solver {
     if (c.size() == 1) {
       const int v = LitValue(c[0]);
       if (v == 0) return false;
-      if (v < 0) Assign(c[0], -1);
+      if (v < 0) Assign(c[0], kDecision);
       return true;
     }
-    const int index = static_cast<int>(clauses_.size());
-    watches_[static_cast<std::size_t>(c[0])].push_back(index);
-    watches_[static_cast<std::size_t>(c[1])].push_back(index);
-    clauses_.push_back(std::move(c));
+    Attach(std::move(c));
     return true;
   }
 
   bool Solve() {
-    if (Propagate() >= 0) return false;
+    if (Propagate() != kDecision) return false;
     long conflicts = 0, nextRestart = 100;
     for (;;) {
       const int conflict = Propagate();
-      if (conflict >= 0) {
+      if (conflict != kDecision) {
         ++conflicts;
         if (Level() == 0) return false;
         int backLevel = 0;
         std::vector<Lit> learnt = Analyze(conflict, backLevel);
         Backtrack(backLevel);
         if (learnt.size() == 1) {
-          Assign(learnt[0], -1);
+          Assign(learnt[0], kDecision);
         } else {
-          const int index = static_cast<int>(clauses_.size());
-          watches_[static_cast<std::size_t>(learnt[0])].push_back(index);
-          watches_[static_cast<std::size_t>(learnt[1])].push_back(index);
           const Lit unit = learnt[0];
-          clauses_.push_back(std::move(learnt));
-          Assign(unit, index);
+          Assign(unit, Attach(std::move(learnt)));
         }
         Decay();
         continue;
@@ -71,13 +67,40 @@ class Solver {
       const int v = PickVariable();
       if (v < 0) return true;
       levelStart_.push_back(static_cast<int>(trail_.size()));
-      Assign(2 * v, -1);  // place the digit: a completion is mostly placements
+      Assign(2 * v, kDecision);  // place the digit: a completion is mostly placements
     }
   }
 
   bool IsTrue(int v) const { return value_[static_cast<std::size_t>(v)] == 1; }
 
  private:
+  // A reason: kDecision, an index into clauses_, or BinaryReason(k) for
+  // binaries_' k-th pair. Pairs (nearly all clauses of a grid) are kept
+  // apart from longer clauses so that propagating them reads one flat list.
+  static constexpr int kDecision = -1;
+  static constexpr int BinaryReason(int k) { return -2 - k; }
+
+  // Watches a clause of two or more literals; returns its reason.
+  int Attach(std::vector<Lit> c) {
+    if (c.size() == 2) {
+      const int k = static_cast<int>(pairs_.size());
+      pairs_.push_back({c[0], c[1]});
+      binaries_[static_cast<std::size_t>(Neg(c[0]))].push_back({c[1], k});
+      binaries_[static_cast<std::size_t>(Neg(c[1]))].push_back({c[0], k});
+      return BinaryReason(k);
+    }
+    const int index = static_cast<int>(clauses_.size());
+    watches_[static_cast<std::size_t>(c[0])].push_back(index);
+    watches_[static_cast<std::size_t>(c[1])].push_back(index);
+    clauses_.push_back(std::move(c));
+    return index;
+  }
+
+  std::span<const Lit> Literals(int reason) const {
+    if (reason <= BinaryReason(0)) return pairs_[static_cast<std::size_t>(BinaryReason(0) - reason)];
+    return clauses_[static_cast<std::size_t>(reason)];
+  }
+
   // 1 true, 0 false, -1 unassigned.
   int LitValue(Lit l) const {
     const int v = value_[static_cast<std::size_t>(VarOf(l))];
@@ -93,10 +116,20 @@ class Solver {
     trail_.push_back(l);
   }
 
-  // Index of a clause all of whose literals are false, or -1.
+  // The reason of a clause all of whose literals are false, or kDecision.
   int Propagate() {
     while (head_ < trail_.size()) {
-      const Lit falseLit = Neg(trail_[head_++]);
+      const Lit trueLit = trail_[head_++];
+      for (const auto& [other, k] : binaries_[static_cast<std::size_t>(trueLit)]) {
+        const int v = LitValue(other);
+        if (v == 1) continue;
+        if (v == 0) {
+          head_ = trail_.size();
+          return BinaryReason(k);
+        }
+        Assign(other, BinaryReason(k));
+      }
+      const Lit falseLit = Neg(trueLit);
       auto& list = watches_[static_cast<std::size_t>(falseLit)];
       std::size_t keep = 0;
       for (std::size_t k = 0; k < list.size(); ++k) {
@@ -127,7 +160,7 @@ class Solver {
       }
       list.resize(keep);
     }
-    return -1;
+    return kDecision;
   }
 
   // First unique implication point: the learnt clause has one literal of
@@ -139,7 +172,7 @@ class Solver {
     std::size_t index = trail_.size();
     int reason = conflict;
     for (;;) {
-      for (const Lit q : clauses_[static_cast<std::size_t>(reason)]) {
+      for (const Lit q : Literals(reason)) {
         if (p >= 0 && q == p) continue;
         const auto v = static_cast<std::size_t>(VarOf(q));
         if (seen_[v] || level_[v] == 0) continue;
@@ -178,7 +211,7 @@ class Solver {
     for (std::size_t k = trail_.size(); k > start; --k) {
       const auto v = static_cast<std::size_t>(VarOf(trail_[k - 1]));
       value_[v] = -1;
-      reason_[v] = -1;
+      reason_[v] = kDecision;
     }
     trail_.resize(start);
     head_ = start;
@@ -208,6 +241,8 @@ class Solver {
   std::vector<char> seen_;
   std::vector<std::vector<int>> watches_;
   std::vector<std::vector<Lit>> clauses_;
+  std::vector<std::array<Lit, 2>> pairs_;
+  std::vector<std::vector<std::pair<Lit, int>>> binaries_;  // per true literal: (implied literal, pair)
   std::vector<Lit> trail_;
   std::vector<int> levelStart_;
   std::size_t head_ = 0;

@@ -2,6 +2,9 @@
 
 #include <bit>
 #include <cstddef>
+#include <limits>
+
+#include "core/CompletionSat.h"
 
 namespace {
 
@@ -253,7 +256,9 @@ bool Load(const Grid& givens, State& s) {
   return s.Propagate();
 }
 
-void Count(const State& s, int limit, int& found, Grid* first) {
+// Counts solutions up to limit; budget (nodes) running out stops it early.
+void Count(const State& s, int limit, int& found, Grid* first, long& budget) {
+  if (--budget < 0) return;
   const int cell = s.BranchCell();
   unsigned digits = s.CandidatesOf(cell);
   while (digits) {
@@ -265,21 +270,84 @@ void Count(const State& s, int limit, int& found, Grid* first) {
       if (found == 0 && first) next.Write(*first);
       ++found;
     } else {
-      Count(next, limit, found, first);
+      Count(next, limit, found, first, budget);
     }
-    if (found >= limit) return;
+    if (found >= limit || budget < 0) return;
   }
 }
 
-// Some solution of a propagated state, if there is one.
-bool SolveOne(const State& s, Grid& out) {
+// Nodes a search gets before the question goes to a stronger method. An
+// all-blank grid takes the ordered search about 50 nodes.
+constexpr long kOrderedBudget = 100;
+constexpr long kSearchBudget = 200;
+
+// Whether a propagated state has a solution, written to out. Plain search
+// settles nearly every state in a few nodes; where it does not, an empty
+// region is usually hiding a pigeonhole that it would take millions of
+// nodes to exhaust, and the clause-learning search rules that out at once.
+bool Completable(const State& s, Grid& out) {
   if (s.Solved()) {
     s.Write(out);
     return true;
   }
   int found = 0;
-  Count(s, 1, found, &out);
-  return found > 0;
+  long budget = kSearchBudget;
+  Count(s, 1, found, &out, budget);
+  if (found > 0) return true;
+  if (budget >= 0) return false;
+  std::uint8_t value[81];
+  std::uint16_t cand[81];
+  for (int cell = 0; cell < 81; ++cell) {
+    const unsigned m = s.CandidatesOf(cell);
+    const bool open = s.IsOpen(cell);
+    value[cell] = open ? 0 : static_cast<std::uint8_t>(std::countr_zero(m) + 1);
+    cand[cell] = open ? static_cast<std::uint16_t>(m << 1) : 0;
+  }
+  std::uint8_t witness[81];
+  if (!FindCompletionSat(value, cand, (1u << 27) - 1, witness)) return false;
+  for (std::size_t i = 0; i < 81; ++i) out[i] = witness[i];
+  return true;
+}
+
+struct Direction {
+  bool backward;    // cells compared from the last one
+  bool descending;  // larger digits first
+};
+
+// The cell compared first among the unsolved ones.
+int FirstOpen(const State& s, Direction dir) {
+  if (dir.backward) {
+    for (int b = 2; b >= 0; --b)
+      if (s.open[b]) return b * 27 + 31 - std::countl_zero(s.open[b]);
+  } else {
+    for (int b = 0; b < 3; ++b)
+      if (s.open[b]) return b * 27 + std::countr_zero(s.open[b]);
+  }
+  return -1;
+}
+
+int NextDigit(unsigned digits, Direction dir) {
+  return dir.descending ? 31 - std::countl_zero(digits) : std::countr_zero(digits);
+}
+
+// Depth-first search that branches on the first unsolved cell in the
+// compared order, digits in the wanted direction: its first solution is the
+// extreme one. 1 found (in out), 0 there is none, -1 budget ran out.
+int InOrder(const State& s, Direction dir, Grid& out, long& budget) {
+  if (s.Solved()) {
+    s.Write(out);
+    return 1;
+  }
+  if (--budget < 0) return -1;
+  const int cell = FirstOpen(s, dir);
+  for (unsigned digits = s.CandidatesOf(cell); digits;) {
+    const int d = NextDigit(digits, dir);
+    digits &= ~(1u << d);
+    State next = s;
+    if (!next.AssignCell(cell, d) || !next.Propagate()) continue;
+    if (const int r = InOrder(next, dir, out, budget); r != 0) return r;
+  }
+  return 0;
 }
 
 }  // namespace
@@ -305,27 +373,31 @@ int FastSolver::CountUpTo(const Grid& givens, int limit, Grid* first) {
     return 1;
   }
   int found = 0;
-  Count(s, limit, found, first);
+  long unlimited = std::numeric_limits<long>::max();
+  Count(s, limit, found, first, unlimited);
   return found;
 }
 
 bool FastSolver::Extreme(const Grid& givens, SearchOrder order, Grid& out) {
   State s;
   if (!Load(givens, s)) return false;
+  const Direction dir{order == SearchOrder::SmallestBackward, order == SearchOrder::LargestForward};
+  // The ordered search itself answers most puzzles in a few nodes. It can
+  // also lose itself below an early choice that has no solution, so once it
+  // runs long the answer is built cell by cell instead, each choice proved.
+  long budget = kOrderedBudget;
+  if (const int r = InOrder(s, dir, out, budget); r >= 0) return r == 1;
   Grid witness{};
-  if (!SolveOne(s, witness)) return false;
-  const bool backward = order == SearchOrder::SmallestBackward;
-  const bool descending = order == SearchOrder::LargestForward;
+  if (!Completable(s, witness)) return false;
   // Fix the cells one by one in the order compared: each takes the first
   // digit, in the wanted direction, that still leaves a solution. The
   // witness is such a solution, so only digits before its own need a test.
   for (int k = 0; k < 81; ++k) {
-    const int cell = backward ? 80 - k : k;
+    const int cell = dir.backward ? 80 - k : k;
     if (!s.IsOpen(cell)) continue;
     const int target = witness[static_cast<size_t>(cell)] - 1;
-    unsigned digits = s.CandidatesOf(cell);
-    for (;;) {
-      const int d = descending ? 31 - std::countl_zero(digits) : std::countr_zero(digits);
+    for (unsigned digits = s.CandidatesOf(cell);;) {
+      const int d = NextDigit(digits, dir);
       digits &= ~(1u << d);
       if (d == target) {
         s.AssignCell(cell, d);
@@ -333,8 +405,14 @@ bool FastSolver::Extreme(const Grid& givens, SearchOrder order, Grid& out) {
         break;
       }
       State trial = s;
+      if (!trial.AssignCell(cell, d) || !trial.Propagate()) continue;
+      // A short ordered search below the trial often ends the whole task:
+      // its first solution is the extreme one of everything left.
+      budget = kOrderedBudget;
+      const int r = InOrder(trial, dir, out, budget);
+      if (r == 1) return true;
       Grid other{};
-      if (trial.AssignCell(cell, d) && trial.Propagate() && SolveOne(trial, other)) {
+      if (r < 0 && Completable(trial, other)) {
         s = trial;
         witness = other;
         break;

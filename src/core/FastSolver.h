@@ -28,6 +28,8 @@ class FastSolver {
   // found goes to first when there is one. Clashing givens have none.
   static int CountUpTo(const Grid& givens, int limit, Grid* first = nullptr);
 
-  // The extreme solution in the given order, or false when there is none.
+  // The extreme solution in the given order, or false when there is none:
+  // an ordered search while it stays short, else cell by cell, each digit
+  // kept only once a completion test shows a solution still holds it.
   static bool Extreme(const Grid& givens, SearchOrder order, Grid& out);
 };

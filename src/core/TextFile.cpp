@@ -105,19 +105,7 @@ std::string SanitizeUtf8(std::string_view text) {
 
 std::vector<std::string> SplitTextLines(std::string_view text) {
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.emplace_back(text.substr(start, i - start));
-      i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  ForEachTextLine(text, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

@@ -23,6 +23,24 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 // Splits text at CR LF, LF or a lone CR; a final line end adds no empty line.
 std::vector<std::string> SplitTextLines(std::string_view text);
 
+// The lines SplitTextLines gives, one call of fn each, without holding them
+// all (a reader of millions of lines).
+template <typename Fn>
+void ForEachTextLine(std::string_view text, Fn&& fn) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') {
+      ++i;
+      continue;
+    }
+    fn(text.substr(start, i - start));
+    i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+    start = i;
+  }
+  if (start < text.size()) fn(text.substr(start));
+}
+
 // The file form: every line followed by CR LF, no byte-order mark unless the
 // first line itself begins like one (then a UTF-8 mark keeps it apart).
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <streambuf>
+#include <string>
 #include <tuple>
 
 #include "Cli.h"
@@ -268,4 +270,117 @@ TEST(CliHint, BadLinesAreReportedAndTheOthersAnswered) {
   EXPECT_EQ(Cli({"hint", "--lang"}, "").status, 2);
   EXPECT_EQ(Cli({"hint", "--values"}, "").err, "tessvar-cli hint: unknown option --values\n");
   EXPECT_EQ(Cli({"hint", "--lang", "/nonexistent/lang.txt"}, board).status, 1);
+}
+
+namespace {
+
+std::string ReadCliFixture(const std::string& name) {
+  std::ifstream f(std::string(TESSVAR_FIXTURES) + "/cli/" + name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+// Each character of an ASCII text as one UTF-16 code unit, after the mark.
+std::string Utf16(const std::string& text, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char ch : text) bytes += bigEndian ? std::string{'\0', ch} : std::string{ch, '\0'};
+  return bytes;
+}
+
+// Unbuffered like standard error: counts the pieces handed to it.
+class CountingBuf : public std::streambuf {
+ public:
+  std::string text;
+  int writes = 0;
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    ++writes;
+    text.append(s, static_cast<std::size_t>(n));
+    return n;
+  }
+  int_type overflow(int_type ch) override {
+    ++writes;
+    if (!traits_type::eq_int_type(ch, traits_type::eof())) text += traits_type::to_char_type(ch);
+    return traits_type::not_eof(ch);
+  }
+};
+
+}  // namespace
+
+// Puzzles whose extreme solutions took seconds to find: a pigeonhole hidden
+// in an almost empty grid, a search that has to be handed to clause learning,
+// a third pass needed. Answers recorded with the earlier, slower engine.
+TEST(Cli, CountAndSolveKeepTheirAnswersOnSlowPuzzles) {
+  const std::string puzzles = ReadCliFixture("count-slow.in");
+  ASSERT_FALSE(puzzles.empty());
+  const CliRun count = Cli({"count"}, puzzles);
+  EXPECT_EQ(count.status, 0) << count.err;
+  EXPECT_EQ(count.out, ReadCliFixture("count-slow.out"));
+  const CliRun solve = Cli({"solve"}, puzzles);
+  EXPECT_EQ(solve.status, 0) << solve.err;
+  EXPECT_EQ(solve.out, ReadCliFixture("solve-slow.out"));
+}
+
+// The puzzle lines are read as the game reads a text file, whatever its
+// line ends and encoding.
+TEST(Cli, PuzzleLinesAreReadAsTextFiles) {
+  std::string two = kPuzzle;
+  two[8] = '.';
+  std::string dots = kPuzzle;  // blanks written as a wide character
+  for (std::size_t at = 0; (at = dots.find('.', at)) != std::string::npos;) dots.replace(at, 1, "\xE3\x83\xBB");
+  const struct {
+    const char* name;
+    std::string input;
+  } cases[] = {
+      {"LF", kPuzzle + "\n" + two + "\n"},
+      {"CR only", kPuzzle + "\r" + two + "\r"},
+      {"CR LF, no last line end", kPuzzle + "\r\n" + two},
+      {"UTF-8 mark", "\xEF\xBB\xBF" + kPuzzle + "\n" + two + "\n"},
+      {"UTF-16 LE mark, CR LF", Utf16(kPuzzle + "\r\n" + two + "\r\n", false)},
+      {"UTF-16 BE mark, CR", Utf16(kPuzzle + "\r" + two + "\r", true)},
+      {"blanks of three bytes", dots + "\n" + two + "\n"},
+  };
+  const std::string expected[][2] = {
+      {"count", "0 426875913357291864819346257231687549574139628968452731742963185693518472185724396 -\n"
+                "2 316457289457289136829631457231874965574196328968325714792563841643918572185742693 "
+                "456871239317259468829634157531427986794186325268395714942563871673918542185742693\n"},
+      {"solve", "0 426875913357291864819346257231687549574139628968452731742963185693518472185724396\n"
+                "0 316457289457289136829631457231874965574196328968325714792563841643918572185742693\n"},
+      {"grade", "3 Skyscraper\nx several solutions\n"},
+  };
+  for (const auto& c : cases)
+    for (const auto& [command, out] : expected) {
+      const CliRun r = Cli({command}, c.input);
+      EXPECT_EQ(r.status, 0) << c.name << ' ' << command << ": " << r.err;
+      EXPECT_EQ(r.out, out) << c.name << ' ' << command;
+    }
+
+  // Lines are numbered as they are split: a lone CR ends one.
+  const CliRun shortLines = Cli({"count"}, "12345\r\r" + kPuzzle + "\r\xE3\x83\xBB\xE3\x83\xBB\r");
+  EXPECT_EQ(shortLines.status, 1);
+  EXPECT_EQ(shortLines.out, "0 " + kSolution + " -\n");
+  EXPECT_EQ(shortLines.err,
+            "line 1: 5 characters, a puzzle needs 81\n"
+            "line 2: 0 characters, a puzzle needs 81\n"
+            "line 4: 2 characters, a puzzle needs 81\n");
+}
+
+// A message for every bad line, handed on in large pieces rather than one
+// write each.
+TEST(Cli, ErrorsReachStandardErrorInLargePieces) {
+  std::string input, expected;
+  for (int line = 1; line <= 1000; ++line) {
+    input += "bad\n";
+    expected += "line " + std::to_string(line) + ": 3 characters, a puzzle needs 81\n";
+  }
+  for (const char* command : {"count", "solve", "grade"}) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    CountingBuf errBuf;
+    std::ostream err(&errBuf);
+    EXPECT_EQ(RunCli({command}, in, out, err), 1);
+    EXPECT_EQ(errBuf.text, expected) << command;
+    EXPECT_EQ(errBuf.writes, 1) << command;
+    EXPECT_EQ(out.str(), "");
+  }
 }

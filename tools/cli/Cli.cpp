@@ -4,7 +4,9 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <streambuf>
 #include <thread>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -35,7 +37,9 @@ constexpr const char* kUsage =
     "\n"
     "count, solve and grade read one puzzle per line from standard input: the\n"
     "first 81 characters, \"1\"..\"9\" for a given and any other character for a\n"
-    "blank (so bank lines can be read as they are).\n"
+    "blank (so bank lines can be read as they are). The input is read as the\n"
+    "game reads a text file: UTF-8, or UTF-16 after its byte-order mark; CR LF,\n"
+    "LF or CR ends a line; characters are counted, not bytes.\n"
     "\n"
     "Commands:\n"
     "  count     one line per puzzle with the solution count and solutions:\n"
@@ -168,33 +172,68 @@ int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   return 0;
 }
 
-std::string StripLineEnd(std::string line) {
-  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
-  return line;
-}
-
-// Runs fn on the first 81 characters of each line; short lines are errors.
-template <typename Fn>
-int ForEachPuzzle(std::istream& in, std::ostream& err, Fn fn) {
-  int status = 0;
-  std::string line;
-  for (int number = 1; std::getline(in, line); ++number) {
-    line = StripLineEnd(line);
-    if (line.size() < 81) {
-      err << "line " << number << ": " << line.size() << " characters, a puzzle needs 81\n";
-      status = 1;
-      continue;
-    }
-    std::string puzzle = line.substr(0, 81);
-    for (char& ch : puzzle)
-      if (ch < '1' || ch > '9') ch = '*';
-    fn(puzzle);
-  }
-  return status;
-}
-
 std::string ReadAll(std::istream& in) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Holds what is written and hands it on in large pieces: standard error is
+// unbuffered, and a message for each of millions of bad lines would cost a
+// system call each.
+class ChunkedBuf : public std::streambuf {
+ public:
+  explicit ChunkedBuf(std::ostream& target) : target_(target), buffer_(64 * 1024) { Reset(); }
+  ChunkedBuf(const ChunkedBuf&) = delete;
+  ChunkedBuf& operator=(const ChunkedBuf&) = delete;
+  ~ChunkedBuf() override { Flush(); }
+
+ protected:
+  int_type overflow(int_type ch) override {
+    if (Flush() != 0) return traits_type::eof();
+    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
+    *pptr() = traits_type::to_char_type(ch);
+    pbump(1);
+    return ch;
+  }
+  int sync() override { return Flush(); }
+
+ private:
+  void Reset() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+  int Flush() {
+    if (pptr() > pbase()) target_.write(pbase(), pptr() - pbase());
+    Reset();
+    target_.flush();
+    return target_ ? 0 : -1;
+  }
+
+  std::ostream& target_;
+  std::vector<char> buffer_;
+};
+
+// Runs fn on the first 81 characters of each line, read as the windows read
+// a text file (byte-order mark, CR LF, LF or CR); short lines are errors.
+template <typename Fn>
+int ForEachPuzzle(std::istream& in, std::ostream& unbufferedErr, Fn fn) {
+  ChunkedBuf errBuf(unbufferedErr);
+  std::ostream err(&errBuf);
+  int status = 0;
+  std::size_t number = 0;
+  ForEachTextLine(DecodeTextBytes(ReadAll(in)), [&](std::string_view line) {
+    ++number;
+    std::string puzzle;
+    std::size_t at = 0;
+    while (at < line.size() && puzzle.size() < 81) {
+      const std::size_t n = Utf8SequenceLength(line, at);
+      puzzle += n <= 1 && line[at] >= '1' && line[at] <= '9' ? line[at] : '*';
+      at += n == 0 ? 1 : n;
+    }
+    if (puzzle.size() < 81) {
+      err << "line " << number << ": " << puzzle.size() << " characters, a puzzle needs 81\n";
+      status = 1;
+      return;
+    }
+    fn(puzzle);
+  });
+  return status;
 }
 
 // A well-formed cell of a step line: state 1 or 2 with one digit, or state 3
@@ -395,16 +434,19 @@ int RunHint(const std::vector<std::string>& args, std::istream& in, std::ostream
   LanguageTable table;
   if (!ReadLanguage(lang, "hint", table, err)) return 1;
   int status = 0;
-  std::string line, why;
-  for (int number = 1; std::getline(in, line); ++number) {
+  std::size_t number = 0;
+  std::string why;
+  // Read as every other command reads its input: byte-order marks, any line end.
+  ForEachTextLine(DecodeTextBytes(ReadAll(in)), [&](std::string_view line) {
+    ++number;
     Board board;
-    if (!ParseBoardLine(StripLineEnd(line), board, why)) {
+    if (!ParseBoardLine(std::string(line), board, why)) {
       err << "line " << number << ": " << why << '\n';
       status = 1;
-      continue;
+      return;
     }
     out << HintJson(FindHint(board, options), table) << '\n';
-  }
+  });
   return status;
 }
 
