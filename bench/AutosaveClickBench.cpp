@@ -19,6 +19,7 @@
 #include "main/RecoveryFile.h"
 #include "core/StepLine.h"
 #include "main/TForm1.h"
+#include "support/GameTestAccess.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -33,8 +34,8 @@ int main(int argc, char** argv) {
   // A long game: 10,000 logged steps before the measured clicks.
   {
     GrowLog(form.game, 10000);
-    form.game.steps.memostep.push_back(BoardToStep(form.game.board));
-    form.game.steps.StepLast();
+    GameTestAccess::steps(form.game).memostep.push_back(BoardToStep(GameTestAccess::board(form.game)));
+    GameTestAccess::steps(form.game).StepLast();
   }
   QApplication::processEvents();
 
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
   // The snapshot alone: one click's change, then the timer's work timed directly.
   std::vector<double> snapshot;
   for (int k = 0; k < 20; ++k) {
-    form.game.steps.memostep.back() += k % 2 ? "" : " ";
+    GameTestAccess::steps(form.game).memostep.back() += k % 2 ? "" : " ";
     const auto t0 = Clock::now();
     form.recovery_->WriteNow();
     snapshot.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());

@@ -77,7 +77,7 @@ void SetMainBoardLook(TPICSD33& b) {
 void LoadMixedPosition(TPICSD33& b) {
   const std::string puzzle = Tfrm_sol::kTestPuzzle;
   const std::string solution = "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
-  Board& m = b.model();
+  Board& m = b.ownBoard();
   for (int i = 0; i < kCells; ++i) {
     Cell& c = m.cell(i);
     c.isError = false;
@@ -142,8 +142,7 @@ int WriteControlShots(const QString& dir) {
   clock.setMS(3723000);
   if (!Save(clock, dir + "/clock-1h02m03s.png")) return 1;
 
-  Tfrm_sol engine;
-  FrmSol bench(engine);
+  FrmSol bench;
   bench.Edit1->setText("5*******3**72*******9****5**3**********1***2**68***7******63********8***1*5****9*");
   bench.btsettableClick();
   bench.so->setCellText(2, 1, "5");  // a clash with the 5 in row 1
@@ -199,8 +198,8 @@ int main(int argc, char** argv) {
   TPICSD33 b;
   SetMainBoardLook(b);
   for (int i = 0; i < kCells; ++i) {
-    b.model().cell(i).state = CellState::Open;
-    b.model().cell(i).digits = "123456789";
+    b.ownBoard().cell(i).state = CellState::Open;
+    b.ownBoard().cell(i).digits = "123456789";
   }
   b.show();
   // Painting to the screen needs the window mapped.
@@ -241,7 +240,7 @@ int main(int argc, char** argv) {
   Print("one cell changed under the lock + repaint() (screen)", Time(runs, [&](int i) {
           {
             TPICSD33::UpdateLock lock(b);
-            b.model().at(5, 5).digits = i % 2 ? "123456789" : "1234";
+            b.ownBoard().at(5, 5).digits = i % 2 ? "123456789" : "1234";
             b.ShowAllCandidates();
           }
           b.repaint();

@@ -25,6 +25,7 @@
 #include "storage/GamesStore.h"
 #include "storage/Tfrmgamelist.h"
 #include "storage/Tfrmsave.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -65,10 +66,10 @@ void Row(const char* what, double ours, double plain, double goal) {
 // A game with a log of n different steps.
 Game LongGame(int n) {
   Game game;
-  game.bank = Tfrmtk();
+  game.SetBank(Tfrmtk());
   game.NewGame(4);
   GrowLog(game, static_cast<size_t>(n));
-  game.steps.StepLast();
+  GameTestAccess::steps(game).StepLast();
   return game;
 }
 
@@ -99,13 +100,13 @@ int main(int argc, char** argv) {
               static_cast<double>(text.size()) / 1e6);
   Row("save (text + atomic write, fsync)", save, savePlain, 30);
   Row("load (read + check whole file + install)", load, loadPlain, 30);
-  if (loaded.steps.memostep.size() != 10000) std::printf("load FAILED\n");
+  if (GameTestAccess::steps(loaded).memostep.size() != 10000) std::printf("load FAILED\n");
 
   // --- games.dat with 10,000 games ---
   GamesStore store;
-  const std::vector<std::string> rows = BoardRows(game.board);
+  const std::vector<std::string> rows = BoardRows(game.board());
   for (int i = 0; i < 10000; ++i)
-    store.StoreGame("ゲーム " + std::to_string(i), i % 6, game.QJ1.GetSolution(), rows, false);
+    store.StoreGame("ゲーム " + std::to_string(i), i % 6, game.QJ1().GetSolution(), rows, false);
   WriteFileAtomically(folder + "games.dat", store.SaveGames());
   const std::string games = store.SaveGames();
   const double gamesPlain = Median(11, [&] { PlainWrite(plainPath, games); });
@@ -122,11 +123,11 @@ int main(int argc, char** argv) {
   });
   Tfrmsave frmsave(table, folder);
   frmsave.LoadGames();
-  frmsave.SetBoard(1, game.QJ1.GetSolution(), rows);
+  frmsave.SetBoard(1, game.QJ1().GetSolution(), rows);
   int n = 0;
   const double storeOne = Median(11, [&] {
     const GamesStore before = frmsave.store;
-    frmsave.store.StoreGame("もう一つ " + std::to_string(n++), frmsave.ItemIndex(), game.QJ1.GetSolution(), rows,
+    frmsave.store.StoreGame("もう一つ " + std::to_string(n++), frmsave.ItemIndex(), game.QJ1().GetSolution(), rows,
                             false);
     frmsave.SaveGames(before);
   });

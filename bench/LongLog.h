@@ -8,10 +8,11 @@
 
 #include "main/Game.h"
 #include "core/StepLine.h"
+#include "support/GameTestAccess.h"
 
 inline void GrowLog(Game& game, std::size_t n) {
-  std::vector<std::string>& log = game.steps.memostep;
-  Board board = game.board;
+  std::vector<std::string>& log = GameTestAccess::steps(game).memostep;
+  Board board = GameTestAccess::board(game);
   for (int i = 1; log.size() < n; ++i) {
     Cell& c = board.cell(i % kCells);
     if (c.state == CellState::Given) continue;

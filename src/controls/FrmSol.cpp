@@ -19,15 +19,15 @@ struct FrmSol::Pending {
   FrmSol* window = nullptr;
 };
 
-FrmSol::FrmSol(Tfrm_sol& engine, QWidget* parent) : QWidget(parent, Qt::Window), engine_(engine) {
+FrmSol::FrmSol(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frm_sol"));
   setWindowTitle(QStringLiteral("frm_sol"));
 
-  so = new TSD33(this, &engine_.so);
+  so = new TSD33(this, &board_);
   so->setObjectName(QStringLiteral("so"));
   so->setwidth2(400);
   so->setFixedSize(400, 400);
-  Edit1 = new QLineEdit(QString::fromStdString(engine_.Edit1), this);
+  Edit1 = new QLineEdit(QString::fromLatin1(Tfrm_sol::kTestPuzzle), this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setCursorPosition(0);
   auto button = [this](const char* name, const char* caption) {
@@ -61,9 +61,9 @@ FrmSol::~FrmSol() {
   }
 }
 
-FrmSol* FrmSol::Open(Tfrm_sol& engine, QWidget* parent) {
+FrmSol* FrmSol::Open(QWidget* parent) {
   static QPointer<FrmSol> window;
-  if (!window) window = new FrmSol(engine, parent);
+  if (!window) window = new FrmSol(parent);
   window->show();
   window->raise();
   window->activateWindow();
@@ -71,8 +71,7 @@ FrmSol* FrmSol::Open(Tfrm_sol& engine, QWidget* parent) {
 }
 
 void FrmSol::btsettableClick() {
-  engine_.Edit1 = Edit1->text().toStdString();
-  engine_.so.SetTable(engine_.Edit1);
+  board_.SetTable(Edit1->text().toStdString());
   so->ShowModel();
 }
 
@@ -112,7 +111,7 @@ void FrmSol::solveDone(int status, const std::string& text) {
 void FrmSol::Button2Click() {
   for (int i = 1; i <= Tfrm_sol::GridSize; ++i)
     for (int j = 1; j <= Tfrm_sol::GridSize; ++j)
-      engine_.so.at(i, j).text = std::string(1, static_cast<char>('0' + engine_.cell(i, j).value));
+      board_.at(i, j).text = std::string(1, static_cast<char>('0' + engine_.cell(i, j).value));
   so->ShowModel();
 }
 

@@ -6,21 +6,26 @@
 #include <QWidget>
 #include <memory>
 
+#include "core/SmallBoard.h"
+#include "core/Tfrm_sol.h"
+
 class QLineEdit;
 class QPushButton;
 class TSD33;
-class Tfrm_sol;
 
 class FrmSol : public QWidget {
   Q_OBJECT
 
  public:
-  // engine must outlive the window.
-  explicit FrmSol(Tfrm_sol& engine, QWidget* parent = nullptr);
+  // The bench has an engine and a board of its own: nothing of a game.
+  explicit FrmSol(QWidget* parent = nullptr);
   ~FrmSol() override;
 
-  // Shows the one bench window of this engine (made on first use), raised.
-  static FrmSol* Open(Tfrm_sol& engine, QWidget* parent = nullptr);
+  // Shows the one bench window (made on first use), raised.
+  static FrmSol* Open(QWidget* parent = nullptr);
+
+  const Tfrm_sol& engine() const { return engine_; }
+  const SmallBoard& board() const { return board_; }
 
   TSD33* so;
   QLineEdit* Edit1;
@@ -52,7 +57,8 @@ class FrmSol : public QWidget {
   void solveDone(int status, const std::string& text);
   void setBusy(bool busy);
 
-  Tfrm_sol& engine_;
+  Tfrm_sol engine_;
+  SmallBoard board_;
   std::shared_ptr<Pending> pending_;
   bool solving_ = false;
 };

@@ -13,18 +13,19 @@ int CellOffset(int n) { return (n - 1) * TPicNode::kSize + 2 + (n > 3 ? 2 : 0) +
 
 }  // namespace
 
-TPICSD33::TPICSD33(QWidget* parent, Board* model, const QFont* font)
+TPICSD33::TPICSD33(QWidget* parent, const Board* model, const QFont* font)
     : QWidget(parent), model_(model ? model : &ownBoard_) {
   if (font) setFont(*font);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
+  if (!model)
+    for (int i = 0; i < kCells; ++i) {
+      ownBoard_.cell(i).isError = false;
+      ownBoard_.cell(i).state = CellState::Placed;
+    }
   for (int row = 1; row <= 9; ++row)
     for (int col = 1; col <= 9; ++col) {
-      Cell& cellData = model_->at(row, col);
-      if (!model) {
-        cellData.isError = false;
-        cellData.state = CellState::Placed;
-      }
+      const Cell& cellData = model_->at(row, col);
       auto* c = new TPicNode(cellData, this);
       c->setIsBig(true);
       c->setColor(BoxColour(row, col));

@@ -20,10 +20,11 @@ class TPICSD33 : public QWidget {
   // board of its own.
   // font: the cells' font, given before they exist so that it is not sent
   // down to each of them afterwards; without it they take the parent's.
-  explicit TPICSD33(QWidget* parent = nullptr, Board* model = nullptr, const QFont* font = nullptr);
+  explicit TPICSD33(QWidget* parent = nullptr, const Board* model = nullptr, const QFont* font = nullptr);
 
-  Board& model() { return *model_; }
   const Board& model() const { return *model_; }
+  // The board a view made without a model shows, which its owner fills.
+  Board& ownBoard() { return ownBoard_; }
 
   TPicNode* node(int row, int col) const { return cells_[static_cast<size_t>(IndexOf(row, col))]; }
   TPicNode* node(int index) const { return cells_[static_cast<size_t>(index)]; }
@@ -102,7 +103,7 @@ class TPICSD33 : public QWidget {
   void ShowValuesDigits(TPicNode* c);
 
   Board ownBoard_;
-  Board* model_;
+  const Board* model_;
   std::array<TPicNode*, kCells> cells_{};
   BoardLook look_;
   bool autotranzt_ = false;

@@ -10,7 +10,7 @@ constexpr TColor kCandidateColor = 0x000080;
 
 }  // namespace
 
-TPicNode::TPicNode(Cell& data, QWidget* parent)
+TPicNode::TPicNode(const Cell& data, QWidget* parent)
     : Tmousepanel(parent), data_(&data), panelFontColor_(kCandidateColor) {
   resize(kSize, kSize);
   panelColors_.fill(kClWhite);

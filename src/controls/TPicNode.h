@@ -22,9 +22,8 @@ class TPicNode : public Tmousepanel {
   static constexpr int kSize = 46;
   static constexpr int kPanelSize = 13;
 
-  TPicNode(Cell& data, QWidget* parent);
+  TPicNode(const Cell& data, QWidget* parent);
 
-  Cell& data() { return *data_; }
   const Cell& data() const { return *data_; }
   int row() const { return data_->row; }
   int col() const { return data_->col; }
@@ -85,7 +84,7 @@ class TPicNode : public Tmousepanel {
   void setPanelVisible(int d, bool on);
   void makePanels() const;
 
-  Cell* data_;
+  const Cell* data_;
   mutable std::array<Tmousepanel*, 9> panels_{};
   // What the panels take when they are made.
   std::array<TColor, 9> panelColors_;

@@ -168,8 +168,8 @@ Tfrm_sol::SolveResult Tfrm_sol::SolveFromText(const std::string& text) {
 }
 
 bool Tfrm_sol::SetTableAndCheck(const std::string& text) {
-  Edit1 = text;
-  so.SetTable(Edit1);
+  SmallBoard so;  // the duplicate test's board
+  so.SetTable(text);
   so.MarkConflicts();
   // Conflict marking flags a pair exactly when some cell has a duplicate, so
   // its result is the duplicate test's without a second scan.

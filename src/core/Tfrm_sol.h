@@ -54,8 +54,6 @@ class Tfrm_sol {
   SolverCell& cell(int i, int j) { return grid_[i - 1][j - 1]; }
   const SolverCell& cell(int i, int j) const { return grid_[i - 1][j - 1]; }
 
-  SmallBoard so;                     // the small board of the duplicate test
-  std::string Edit1 = kTestPuzzle;   // the bench's puzzle text
 
  private:
   SolverCell grid_[GridSize][GridSize];

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/HolderToBoard.h"
+#include "output/CopyText.h"
 
 namespace {
 
@@ -33,27 +34,27 @@ bool TooRedForRedText(std::uint32_t c) {
 
 }  // namespace
 
-Game::Game() : random(std::make_unique<ClockRandom>()) {
-  // Before the first game the board is blank and every cell is a clue, so
+Game::Game() : random_(std::make_unique<ClockRandom>()) {
+  // Before the first game the board_ is blank and every cell is a clue, so
   // nothing on it reacts.
   for (int i = 0; i < kCells; ++i) {
-    board.cell(i).digits.clear();
-    board.cell(i).state = CellState::Given;
+    board_.cell(i).digits.clear();
+    board_.cell(i).state = CellState::Given;
   }
 }
 
 // --- lifecycle ---------------------------------------------------------------
 
 void Game::ClearBoard() {
-  QJ1.ClearDigits();
+  QJ1_.ClearDigits();
   for (int i = 0; i < kCells; ++i) {
-    board.cell(i).state = CellState::Open;
-    board.cell(i).digits.clear();
+    board_.cell(i).state = CellState::Open;
+    board_.cell(i).digits.clear();
   }
-  marking.Reset();
+  marking_.Reset();
 }
 
-// The steps that a new game, a restart and every loaded puzzle share; each
+// The steps_ that a new game, a restart and every loaded puzzle share; each
 // then starts a fresh log or installs a file's.
 void Game::ResetPlay() {
   markingOn_ = false;
@@ -64,53 +65,55 @@ void Game::ResetPlay() {
   hintCell_ = -1;
   solvedMarker_ = false;
   gaveUp_ = false;
-  board.MarkConflicts();
+  board_.MarkConflicts();
   elapsedMs_ = 0;
   clockRunning_ = true;
   inProgress_ = true;
   branch_ = BranchState::Idle;
-  BranchBoard.clear();
+  BranchBoard_.clear();
 }
 
 bool Game::NewGame(int level) {
   TQJ dealt;
-  if (!PickBankPuzzle(bank, level, dealt, *random)) return false;
+  if (!PickBankPuzzle(bank_, level, dealt, *random_)) return false;
   ClearBoard();
-  QJ1 = dealt;
+  QJ1_ = dealt;
   StartFromHolder(level);
   return true;
 }
 
 void Game::StartFromHolder(int level) {
-  marking.Reset();
-  LoadBoardFromHolder(board, QJ1, true);
-  board.nd = level;
+  marking_.Reset();
+  LoadBoardFromHolder(board_, QJ1_, true);
+  board_.nd = level;
+  levelCaption_ = LevelCaptionKey(level);
   ResetPlay();
-  steps.ClearSteps(board);
+  steps_.ClearSteps(board_);
 }
 
 void Game::RestoreReplay(const ReplayData& data) {
   ClearBoard();
-  QJ1.SetGivens(data.givens);
-  QJ1.SetSolution(data.solution);
-  steps.memostep = data.log;
-  steps.StepLast();
-  StepToBoard(board, steps.CurrentLine());
-  board.nd = data.level;
+  QJ1_.SetGivens(data.givens);
+  QJ1_.SetSolution(data.solution);
+  steps_.memostep = data.log;
+  steps_.StepLast();
+  StepToBoard(board_, steps_.CurrentLine());
+  board_.nd = data.level;
+  levelCaption_ = LevelCaptionKey(data.level);
   ResetPlay();
   // Showing the last line logs its exact step form when the file spelled it
   // differently (blanks after commas); a file written here adds nothing.
-  steps.RecordStep(board);
+  steps_.RecordStep(board_);
 }
 
 ReplayData Game::ToReplay() const {
   if (!inProgress_) return {};
-  return {board.nd, board.GetGivens(), QJ1.GetSolution(), steps.memostep};
+  return {board_.nd, board_.GetGivens(), QJ1_.GetSolution(), steps_.memostep};
 }
 
 std::string Game::ReplayFileText() const {
   if (!inProgress_) return ReplayText(ReplayData{});
-  return ReplayText(board.nd, board.GetGivens(), QJ1.GetSolution(), steps.memostep);
+  return ReplayText(board_.nd, board_.GetGivens(), QJ1_.GetSolution(), steps_.memostep);
 }
 
 bool Game::OpenSaved(int level, const std::string& solution, const std::string& step) {
@@ -119,12 +122,13 @@ bool Game::OpenSaved(int level, const std::string& solution, const std::string& 
   const DisplayMode mode = mode_;
   const bool markingOn = markingOn_;
   ClearBoard();
-  StepToBoard(board, step);
-  board.nd = level;
-  QJ1.SetGivens(board.GetGivens());
-  QJ1.SetSolution(solution);
+  StepToBoard(board_, step);
+  board_.nd = level;
+  levelCaption_ = LevelCaptionKey(level);
+  QJ1_.SetGivens(board_.GetGivens());
+  QJ1_.SetSolution(solution);
   ResetPlay();
-  steps.ClearSteps(board);
+  steps_.ClearSteps(board_);
   mode_ = mode;
   markingOn_ = markingOn;
   allowAllUp_ = mode == DisplayMode::All;
@@ -137,30 +141,31 @@ void Game::PlayPuzzle(const Board& editor, const std::string& solution) {
   for (int i = 0; i < kCells; ++i) {
     const Cell& e = editor.cell(i);
     const bool given = e.state == CellState::Placed;
-    board.cell(i).digits = e.digits;
-    board.cell(i).state = given ? CellState::Given : CellState::Open;
-    TNode& n = QJ1.node(i);
+    board_.cell(i).digits = e.digits;
+    board_.cell(i).state = given ? CellState::Given : CellState::Open;
+    TNode& n = QJ1_.node(i);
     n.isGiven = given && e.digits.size() == 1;
     n.digit = n.isGiven ? e.digits[0] - '0' : 0;
   }
-  if (!solution.empty()) QJ1.SetSolution(solution);
-  LoadBoardFromHolder(board, QJ1, false);
-  board.nd = 5;
+  if (!solution.empty()) QJ1_.SetSolution(solution);
+  LoadBoardFromHolder(board_, QJ1_, false);
+  board_.nd = 5;
+  levelCaption_ = "msg_frm_new_unknow";  // the editor's own word for the level
   ResetPlay();
-  steps.ClearSteps(board);
+  steps_.ClearSteps(board_);
 }
 
 void Game::Restart() {
   if (!inProgress_) return;
-  marking.Reset();
+  marking_.Reset();
   for (int i = 0; i < kCells; ++i) {
-    Cell& c = board.cell(i);
+    Cell& c = board_.cell(i);
     if (c.state == CellState::Given) continue;
     c.state = CellState::Open;
-    c.digits = board.FreeDigits(c.row, c.col);
+    c.digits = board_.FreeDigits(c.row, c.col);
   }
   ResetPlay();
-  steps.ClearSteps(board);
+  steps_.ClearSteps(board_);
 }
 
 void Game::Tick(int ms) {
@@ -170,7 +175,7 @@ void Game::Tick(int ms) {
 std::array<int, 10> Game::DigitCounts() const {
   std::array<int, 10> count{};
   for (int i = 0; i < kCells; ++i) {
-    const Cell& c = board.cell(i);
+    const Cell& c = board_.cell(i);
     if (c.isOpen() || c.digits.size() != 1 || c.digits[0] < '1' || c.digits[0] > '9') continue;
     int& n = count[static_cast<size_t>(c.digits[0] - '0')];
     n = std::min(n + 1, 9);
@@ -178,15 +183,15 @@ std::array<int, 10> Game::DigitCounts() const {
   return count;
 }
 
-// After every change of the board: conflicts are flagged again and the board
+// After every change of the board_: conflicts are flagged again and the board_
 // is logged when it differs from the step shown.
 void Game::Changed() {
-  board.MarkConflicts();
-  steps.RecordStep(board);
+  board_.MarkConflicts();
+  steps_.RecordStep(board_);
 }
 
 GameOutcome Game::Announce(const char* key, bool disableBranches) {
-  // A board that Show Solution filled is not the player's solve.
+  // A board_ that Show Solution filled is not the player's solve.
   if (gaveUp_) return {};
   solvedMarker_ = true;
   clockRunning_ = false;
@@ -196,15 +201,16 @@ GameOutcome Game::Announce(const char* key, bool disableBranches) {
 
 // --- input ---------------------------------------------------------------------
 
-GameOutcome Game::CellPress(int index, MouseButton button, std::uint32_t paint) {
-  Cell& c = board.cell(index);
+GameOutcome Game::CellPress(int index, MouseButton button) {
+  const std::uint32_t paint = paint_;
+  Cell& c = board_.cell(index);
   if (markingOn_) {
     menuSuppressed_ = true;
     if (button == MouseButton::Left) {
-      const std::uint32_t kept = IsBoardColour(look, paint) ? kNoMarking : paint;
-      for (int k = 0; k <= 9; ++k) marking.at(c.row, c.col, k) = kept;
+      const std::uint32_t kept = IsBoardColour(look_, paint) ? kNoMarking : paint;
+      for (int k = 0; k <= 9; ++k) marking_.at(c.row, c.col, k) = kept;
     } else if (button == MouseButton::Right) {
-      for (int k = 0; k <= 9; ++k) marking.at(c.row, c.col, k) = kNoMarking;
+      for (int k = 0; k <= 9; ++k) marking_.at(c.row, c.col, k) = kNoMarking;
     }
     return {};
   }
@@ -218,7 +224,7 @@ GameOutcome Game::CellPress(int index, MouseButton button, std::uint32_t paint) 
       c.digits.clear();
     }
     Changed();
-    if (board.IsSolved()) return Announce("msg_Puzzlesolved", true);
+    if (board_.IsSolved()) return Announce("msg_Puzzlesolved", true);
     return {};
   }
   menuSuppressed_ = false;
@@ -226,30 +232,31 @@ GameOutcome Game::CellPress(int index, MouseButton button, std::uint32_t paint) 
     // Taking a placed digit back gives it back to the peers, whatever the
     // auto-update switch says.
     const std::string old = c.digits;
-    c.digits = board.FreeDigits(c.row, c.col);
+    c.digits = board_.FreeDigits(c.row, c.col);
     c.state = CellState::Open;
-    board.RestoreDigitToPeers(c.row, c.col, old);
+    board_.RestoreDigitToPeers(c.row, c.col, old);
     Changed();
-    if (board.IsSolved()) return Announce("msg_Puzzlesolved", true);
+    if (board_.IsSolved()) return Announce("msg_Puzzlesolved", true);
   }
   return {};
 }
 
-GameOutcome Game::CandidatePress(int index, int digit, MouseButton button, std::uint32_t paint) {
-  Cell& c = board.cell(index);
+GameOutcome Game::CandidatePress(int index, int digit, MouseButton button) {
+  const std::uint32_t paint = paint_;
+  Cell& c = board_.cell(index);
   menuSuppressed_ = true;  // the menu request that follows a right press shows nothing
   if (markingOn_) {
     if (button == MouseButton::Left)
-      marking.at(c.row, c.col, digit) = IsBoardColour(look, paint) ? kNoMarking : paint;
+      marking_.at(c.row, c.col, digit) = IsBoardColour(look_, paint) ? kNoMarking : paint;
     else if (button == MouseButton::Right)
-      marking.at(c.row, c.col, digit) = marking.at(c.row, c.col, 0);  // the cell's own paint, if any
+      marking_.at(c.row, c.col, digit) = marking_.at(c.row, c.col, 0);  // the cell's own paint, if any
     return {};
   }
   if (mode_ != DisplayMode::None && button != MouseButton::Middle) {
     hintCell_ = -1;
     auto placeDigit = [&] {
       c.state = CellState::Placed;
-      if (autoUpdate_) board.RemoveDigitFromPeers(c.row, c.col);
+      if (autoUpdate_) board_.RemoveDigitFromPeers(c.row, c.col);
     };
     if (button == MouseButton::Left) {
       c.digits = DigitText(digit);
@@ -263,12 +270,12 @@ GameOutcome Game::CandidatePress(int index, int digit, MouseButton button, std::
     }
     Changed();
   }
-  if (board.IsSolved()) return Announce("msg_puzzle_solved", false);
+  if (board_.IsSolved()) return Announce("msg_puzzle_solved", false);
   return {};
 }
 
 bool Game::CellHasMenu(int index) const {
-  const Cell& c = board.cell(index);
+  const Cell& c = board_.cell(index);
   if (c.state == CellState::Given) return false;
   switch (mode_) {
     case DisplayMode::All: return true;
@@ -281,7 +288,7 @@ bool Game::CellHasMenu(int index) const {
 std::vector<CellMenuItem> Game::CellMenu(int index) const {
   std::vector<CellMenuItem> items;
   if (menuSuppressed_) return items;
-  const std::string& s = board.cell(index).digits;
+  const std::string& s = board_.cell(index).digits;
   for (int d = 1; d <= 9; ++d)
     if (s.find(static_cast<char>('0' + d)) == std::string::npos) items.push_back({'+', d});
   for (int d = 1; d <= 9; ++d)
@@ -291,7 +298,7 @@ std::vector<CellMenuItem> Game::CellMenu(int index) const {
 }
 
 GameOutcome Game::CellMenuClick(int index, CellMenuItem item) {
-  Cell& c = board.cell(index);
+  Cell& c = board_.cell(index);
   const std::string d = item.digit > 0 ? DigitText(item.digit) : std::string();
   hintCell_ = -1;
   if (item.op == '+') {
@@ -299,20 +306,20 @@ GameOutcome Game::CellMenuClick(int index, CellMenuItem item) {
     const bool wasPlaced = c.state == CellState::Placed;
     c.digits = UnionDigits(c.digits, d);
     c.state = CellState::Open;
-    if (wasPlaced) board.RestoreDigitToPeers(c.row, c.col, old);
+    if (wasPlaced) board_.RestoreDigitToPeers(c.row, c.col, old);
   } else if (item.op == '-') {
     c.digits = DeleteFirst(c.digits, d);
   } else if (item.op == 'X') {
     if (c.state == CellState::Placed) {
       const std::string old = c.digits;
       c.state = CellState::Open;
-      board.RestoreDigitToPeers(c.row, c.col, old);
+      board_.RestoreDigitToPeers(c.row, c.col, old);
     }
-    c.digits = board.FreeDigits(c.row, c.col);
+    c.digits = board_.FreeDigits(c.row, c.col);
   }
   c.state = CellState::Open;
   Changed();
-  if (board.IsSolved()) return Announce("msg_puzzle_solved", false);
+  if (board_.IsSolved()) return Announce("msg_puzzle_solved", false);
   return {};
 }
 
@@ -320,11 +327,11 @@ GameOutcome Game::CellMenuClick(int index, CellMenuItem item) {
 // their free digits.
 void Game::FillEmptyCandidates() {
   bool full = true;
-  for (int i = 0; i < kCells && full; ++i) full = !board.cell(i).digits.empty();
+  for (int i = 0; i < kCells && full; ++i) full = !board_.cell(i).digits.empty();
   if (full) return;
   for (int i = 0; i < kCells; ++i) {
-    Cell& c = board.cell(i);
-    if (c.isOpen() && c.digits.empty()) c.digits = board.FreeDigits(c.row, c.col);
+    Cell& c = board_.cell(i);
+    if (c.isOpen() && c.digits.empty()) c.digits = board_.FreeDigits(c.row, c.col);
   }
 }
 
@@ -332,8 +339,8 @@ void Game::RefreshCandidates() {
   FillEmptyCandidates();
   if (autoUpdate_)
     for (int i = 0; i < kCells; ++i) {
-      Cell& c = board.cell(i);
-      if (c.isOpen()) c.digits = board.PruneCandidates(c.row, c.col);
+      Cell& c = board_.cell(i);
+      if (c.isOpen()) c.digits = board_.PruneCandidates(c.row, c.col);
     }
 }
 
@@ -357,7 +364,7 @@ void Game::SelectMode(DisplayMode mode) {
       allowAllUp_ = false;
       break;
   }
-  if (inProgress_) steps.RecordStep(board);
+  if (inProgress_) steps_.RecordStep(board_);
 }
 
 void Game::ClickDigit(int d, bool down) {
@@ -374,30 +381,30 @@ void Game::PressDigit(int d) { ClickDigit(d, true); }
 // --- colours -------------------------------------------------------------------
 
 std::uint32_t Game::NaturalCellColour(int index) const {
-  const Cell& c = board.cell(index);
-  std::uint32_t colour = IsEvenBox(c.row, c.col) ? look.UNFoucsColor2 : look.UNFoucsColor1;
-  if (!c.isOpen() && selectedDigit_ != 0 && c.digits == DigitText(selectedDigit_)) colour = look.highcolor;
-  if (c.isError) colour = look.errorcolor;
+  const Cell& c = board_.cell(index);
+  std::uint32_t colour = IsEvenBox(c.row, c.col) ? look_.UNFoucsColor2 : look_.UNFoucsColor1;
+  if (!c.isOpen() && selectedDigit_ != 0 && c.digits == DigitText(selectedDigit_)) colour = look_.highcolor;
+  if (c.isError) colour = look_.errorcolor;
   return colour;
 }
 
 std::uint32_t Game::CellBackground(int index) const {
-  const Cell& c = board.cell(index);
-  const std::uint32_t paint = marking.at(c.row, c.col, 0);
+  const Cell& c = board_.cell(index);
+  const std::uint32_t paint = marking_.at(c.row, c.col, 0);
   return paint != kNoMarking ? paint : NaturalCellColour(index);
 }
 
 std::uint32_t Game::PanelBackground(int index, int k) const {
-  const Cell& c = board.cell(index);
-  const std::uint32_t paint = marking.at(c.row, c.col, k);
+  const Cell& c = board_.cell(index);
+  const std::uint32_t paint = marking_.at(c.row, c.col, k);
   return paint != kNoMarking ? paint : NaturalCellColour(index);
 }
 
 std::vector<int> Game::WrongCells() const {
   std::vector<int> wrong;
   for (int i = 0; i < kCells; ++i) {
-    const Cell& c = board.cell(i);
-    const int solution = QJ1.node(i).digit;
+    const Cell& c = board_.cell(i);
+    const int solution = QJ1_.node(i).digit;
     if (c.digits.size() == 1 && solution != 0 && c.digits[0] - '0' != solution) wrong.push_back(i);
   }
   return wrong;
@@ -411,45 +418,45 @@ std::uint32_t Game::CheckFontColour(int index) const {
 // --- commands ------------------------------------------------------------------
 
 void Game::Hint() {
-  const std::string s = QJ1.GetSolution();
+  const std::string s = QJ1_.GetSolution();
   int last = -1;
   if (!s.empty())
     for (int i = kCells - 1; i >= 0 && last < 0; --i)
-      if (board.cell(i).isOpen()) last = i;
+      if (board_.cell(i).isOpen()) last = i;
   hintCell_ = -1;
   if (last >= 0) {
-    Cell& c = board.cell(last);
+    Cell& c = board_.cell(last);
     c.digits = s.substr(static_cast<size_t>(last), 1);
     c.state = CellState::Placed;
-    if (autoUpdate_) board.RemoveDigitFromPeers(c.row, c.col);
+    if (autoUpdate_) board_.RemoveDigitFromPeers(c.row, c.col);
     hintCell_ = last;
   }
   // The hint is logged but does not look for conflicts or a solve; the
   // player's next change does.
-  steps.RecordStep(board);
+  steps_.RecordStep(board_);
 }
 
 void Game::FillSolution(const std::string& t) {
   for (int i = 0; i < kCells; ++i) {
-    Cell& c = board.cell(i);
+    Cell& c = board_.cell(i);
     if (c.state == CellState::Given) continue;
     c.digits = t.substr(static_cast<size_t>(i), 1);
     c.state = CellState::Placed;
   }
-  board.MarkConflicts();
+  board_.MarkConflicts();
   hintCell_ = -1;
   // The player gave up: the clock stops and a later click on the filled
-  // board is not their solve.
+  // board_ is not their solve.
   gaveUp_ = true;
   clockRunning_ = false;
 }
 
 Game::SolveResult Game::Solve(std::string* first, std::string* other) {
-  if (const std::string s = QJ1.GetSolution(); !s.empty()) {
+  if (const std::string s = QJ1_.GetSolution(); !s.empty()) {
     FillSolution(s);
     return SolveResult::Filled;
   }
-  const Tfrm_sol::CountResult r = solver.CountSolutions(board.PuzzleString());
+  const Tfrm_sol::CountResult r = solver_.CountSolutions(board_.PuzzleString());
   if (r.result == 0) {
     FillSolution(r.first);
     return SolveResult::Filled;
@@ -463,9 +470,9 @@ Game::SolveResult Game::Solve(std::string* first, std::string* other) {
 // --- move log and branches -------------------------------------------------------
 
 void Game::GoToStep(void (Tfrmstep::*stepTo)()) {
-  (steps.*stepTo)();
-  StepToBoard(board, steps.CurrentLine());
-  board.MarkConflicts();
+  (steps_.*stepTo)();
+  StepToBoard(board_, steps_.CurrentLine());
+  board_.MarkConflicts();
   if (mode_ == DisplayMode::None && selectedDigit_ == 0) {
     selectedDigit_ = 1;
     allowAllUp_ = false;
@@ -475,17 +482,17 @@ void Game::GoToStep(void (Tfrmstep::*stepTo)()) {
 
 void Game::StartBranch() {
   branch_ = BranchState::Trying;
-  BranchBoard = BoardToStep(board);
+  BranchBoard_ = BoardToStep(board_);
 }
 
 void Game::AcceptBranch() {
   branch_ = BranchState::Idle;
-  BranchBoard.clear();
+  BranchBoard_.clear();
 }
 
 void Game::RejectBranch() {
   branch_ = BranchState::Idle;
-  if (StepToBoard(board, BranchBoard)) {
+  if (StepToBoard(board_, BranchBoard_)) {
     if (mode_ == DisplayMode::None && selectedDigit_ == 0) {
       selectedDigit_ = 1;
       allowAllUp_ = false;
@@ -493,5 +500,45 @@ void Game::RejectBranch() {
     hintCell_ = -1;
     Changed();
   }
-  BranchBoard.clear();
+  BranchBoard_.clear();
+}
+
+// --- copy, cursor, hints, clock hold --------------------------------------------
+
+bool Game::FillMissingCandidates() { return PrepareBoardForCopy(board_); }
+
+void Game::MoveCursor(int rows, int cols) {
+  // Off one edge, on at the other.
+  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
+  cursor_ = IndexOf(wrap(RowOf(cursor_) + rows), wrap(ColOf(cursor_) + cols));
+}
+
+std::string Game::CellHintKey(int index) const {
+  if (markingOn_) return "msg_color";
+  const Cell& c = board_.cell(index);
+  if (c.state == CellState::Given) return {};
+  switch (mode_) {
+    case DisplayMode::None: return "msg_rb_one";
+    case DisplayMode::All: return c.state == CellState::Placed ? "msg_tb_all" : "msg_right_pop";
+    case DisplayMode::OnlyOne: return CellHasMenu(index) ? "msg_right_pop" : "";
+  }
+  return {};
+}
+
+std::string Game::CandidateHintKey() const { return markingOn_ ? "msg_color" : "msg_notcolor"; }
+
+void Game::HoldClock() {
+  heldRunning_ = clockRunning_;
+  heldMs_ = elapsedMs_;
+  clockRunning_ = false;
+}
+
+void Game::ClockAfterCancel() {
+  clockRunning_ = false;
+  elapsedMs_ = 0;
+}
+
+void Game::ReleaseClock() {
+  clockRunning_ = heldRunning_;
+  elapsedMs_ = heldMs_;
 }

@@ -73,14 +73,15 @@ class Game {
   void SetClockRunning(bool on) { clockRunning_ = on; }
   std::int64_t ElapsedMs() const { return elapsedMs_; }
   void SetElapsedMs(std::int64_t ms) { elapsedMs_ = ms; }
-  int Level() const { return board.nd; }
+  int Level() const { return board_.nd; }
   bool SolvedMarker() const { return solvedMarker_; }
   // The number of placed and given cells of each digit 1..9 (at most 9).
   std::array<int, 10> DigitCounts() const;
 
   // --- input ---
-  GameOutcome CellPress(int index, MouseButton button, std::uint32_t paint);
-  GameOutcome CandidatePress(int index, int digit, MouseButton button, std::uint32_t paint);
+  // Presses lay the paint in use (Paint) while Marking is on.
+  GameOutcome CellPress(int index, MouseButton button);
+  GameOutcome CandidatePress(int index, int digit, MouseButton button);
   // The cell menu of a cell, empty when a press has just suppressed it.
   std::vector<CellMenuItem> CellMenu(int index) const;
   GameOutcome CellMenuClick(int index, CellMenuItem item);
@@ -103,7 +104,7 @@ class Game {
   // colour. Candidate panel k (1..9) likewise.
   std::uint32_t CellBackground(int index) const;
   std::uint32_t PanelBackground(int index, int k) const;
-  void ClearMarking() { marking.Reset(); }
+  void ClearMarking() { marking_.Reset(); }
   // Cells whose single digit differs from the known solution.
   std::vector<int> WrongCells() const;
   // The font colour of a wrong digit that Check Error shows: the check red,
@@ -124,8 +125,8 @@ class Game {
   void StepBack() { GoToStep(&Tfrmstep::StepBack); }
   void StepNext() { GoToStep(&Tfrmstep::StepNext); }
   void StepLast() { GoToStep(&Tfrmstep::StepLast); }
-  bool CanStepBack() const { return inProgress_ && !steps.IsAtFirst(); }
-  bool CanStepForward() const { return inProgress_ && !steps.IsAtLast(); }
+  bool CanStepBack() const { return inProgress_ && !steps_.IsAtFirst(); }
+  bool CanStepForward() const { return inProgress_ && !steps_.IsAtLast(); }
 
   // --- branches ---
   void StartBranch();
@@ -133,19 +134,56 @@ class Game {
   void RejectBranch();
   BranchState Branch() const { return branch_; }
 
-  // Model state, open to the file formats and to tests.
-  TQJ QJ1;
-  Board board;
-  Tfrmtk bank;
-  Tfrm_sol solver;
-  Tfrmstep steps;
-  MarkingTable marking;
-  std::string BranchBoard;
-  BoardLook look = BoardLook::MainBoard();
-  // Draws of the bank and shuffle; the clock seeds it unless a test fixes it.
-  std::unique_ptr<RandomSource> random;
+  // --- what the game holds, read-only to the windows ---
+  const TQJ& QJ1() const { return QJ1_; }
+  const Board& board() const { return board_; }
+  const Tfrmstep& steps() const { return steps_; }
+  const MarkingTable& marking() const { return marking_; }
+  const std::string& BranchBoard() const { return BranchBoard_; }
+  const BoardLook& look() const { return look_; }
+  void SetLook(const BoardLook& look) { look_ = look; }
+  // The bank dealt from and the draws of the bank and shuffle (the clock
+  // seeds them unless a caller fixes them).
+  void SetBank(Tfrmtk bank) { bank_ = std::move(bank); }
+  void SetRandom(std::unique_ptr<RandomSource> random) { random_ = std::move(random); }
+
+  // The copy window's preparation: open cells without candidates get the
+  // digits free for them. True when the board changed.
+  bool FillMissingCandidates();
+
+  // --- the level label ---
+  // Language key of the level caption of the game in play: the level's name,
+  // or the editor's "unknown" for a puzzle played from the editor; "" before
+  // the first game (the label keeps its text).
+  const std::string& LevelCaption() const { return levelCaption_; }
+
+  // --- keyboard cursor ---
+  int Cursor() const { return cursor_; }
+  // Moves the cursor by rows and columns, staying on the board.
+  void MoveCursor(int rows, int cols);
+  void SetCursor(int index) { cursor_ = index; }
+
+  // --- marking paint ---
+  // The paint a press lays on a cell or candidate while Marking is on.
+  std::uint32_t Paint() const { return paint_; }
+  void SetPaint(std::uint32_t paint) { paint_ = paint; }
+
+  // --- status bar hints over the board ---
+  // The hint key for the pointer over a cell (or "" for none) and over a
+  // candidate panel, from the mode, Marking and the cell.
+  std::string CellHintKey(int index) const;
+  std::string CandidateHintKey() const;
+
+  // --- the clock around Load Replay's dialog ---
+  // Stopped while the dialog is open; a cancelled dialog leaves it stopped
+  // at zero, a file that cannot be loaded gives back what it was.
+  void HoldClock();
+  void ClockAfterCancel();
+  void ReleaseClock();
 
  private:
+  friend class GameTestAccess;  // tests set up boards that play could not reach
+
   void ClearBoard();
   void ResetPlay();
   void RefreshCandidates();
@@ -168,4 +206,19 @@ class Game {
   int hintCell_ = -1;
   std::int64_t elapsedMs_ = 0;
   BranchState branch_ = BranchState::Off;
+  std::string levelCaption_;
+  int cursor_ = IndexOf(5, 5);
+  std::uint32_t paint_ = 0x00FFFF;  // yellow, the palette's first choice
+  bool heldRunning_ = false;
+  std::int64_t heldMs_ = 0;
+
+  TQJ QJ1_;
+  Board board_;
+  Tfrmtk bank_;
+  Tfrm_sol solver_;
+  Tfrmstep steps_;
+  MarkingTable marking_;
+  std::string BranchBoard_;
+  BoardLook look_ = BoardLook::MainBoard();
+  std::unique_ptr<RandomSource> random_;
 };

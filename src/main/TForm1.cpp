@@ -121,6 +121,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   connect(btStartBranch, &QToolButton::clicked, this, &TForm1::StartBranch);
   // 6. The paint colour is yellow.
   colorgrid1->setForegroundIndex(11);
+  game.SetPaint(colorgrid1->ForegroundColor());
   // 7. and 8. The game model starts blank, unpainted and without a branch;
   // the board waits, disabled, for the first game.
   WireBoard();
@@ -154,18 +155,17 @@ void TForm1::CreateOtherWindows() {
   if (!frmgamelist) frmgamelist = new Tfrmgamelist(lst1, this);
   if (!Frmdas) Frmdas = new TFrmdas(lst1, this);  // the Multiple Solutions Viewer
   if (!frm_new) {
-    frm_new = new Tfrm_new(lst1, game.board, this);  // the puzzle editor, with its import window
+    frm_new = new Tfrm_new(lst1, game.board(), this);  // the puzzle editor, with its import window
     frm_new->onPlay = [this](const Board& puzzle, const std::string& solution) {
       if (!KeepReplacedGame()) return false;
       game.PlayPuzzle(puzzle, solution);
-      ndtxt->setText("  " + TextOf(lst1, "msg_frm_new_unknow"));
       Refresh();
       ShowKeptNotice();
       return true;
     };
   }
-  if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board, this);
-  if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board, this);
+  if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board(), this);
+  if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board(), this);
   if (!frmAppearance) {
     frmAppearance = new TfrmAppearance(lst1, settings, this);
     frmAppearance->applyToMainBoard = [this] { ApplyAppearance(); };
@@ -334,11 +334,11 @@ void TForm1::CreateBoardPanel() {
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(6, 31, 469, 458);
   const QFont arial("Arial");
-  sd991 = new TPICSD33(Panel1, &game.board, &arial);
+  sd991 = new TPICSD33(Panel1, &game.board(), &arial);
   sd991->setObjectName("sd991");
   sd991->move(25, 20);
   // The board shows its real colours from the first paint.
-  sd991->setLook(game.look);
+  sd991->setLook(game.look());
   sd991->setautotranzt(true);
   sd991->RedrawCells();
   // Row letters at the left, column digits along the top, each centred on
@@ -399,6 +399,8 @@ void TForm1::CreateColorGroup() {
   colorgrid1->setGeometry(6, 42, 96, 100);
   colorgrid1->setBackgroundEnabled(false);
   colorgrid1->setSelection(1);
+  // The paint in use is the game's; the palette only chooses it.
+  connect(colorgrid1, &TColorGrid::OnChange, this, [this] { game.SetPaint(colorgrid1->ForegroundColor()); });
   bt_clearcolor = new QToolButton(grpColorPanel);
   bt_clearcolor->setObjectName("bt_clearcolor");
   bt_clearcolor->setText("Clear Marking");
@@ -487,25 +489,12 @@ void TForm1::WireBoard() {
     if (!pp->actions().isEmpty()) pp->popup(pos);
   });
   connect(sd991, &TPICSD33::cellEnter, this, [this](TPicNode* cell) {
-    const Cell& c = cell->data();
-    if (chkcolor->isChecked()) return ShowStatusHint(TextOf(lst1, "msg_color"));
-    switch (game.Mode()) {
-      case DisplayMode::None:
-        if (c.state == CellState::Given) return ClearStatusHint();
-        return ShowStatusHint(TextOf(lst1, "msg_rb_one"));
-      case DisplayMode::All:
-        if (c.state == CellState::Given) return ClearStatusHint();
-        if (c.state == CellState::Placed) return ShowStatusHint(TextOf(lst1, "msg_tb_all"));
-        return ShowStatusHint(TextOf(lst1, "msg_right_pop"));
-      case DisplayMode::OnlyOne:
-        if (c.state != CellState::Given && cell->hasContextMenu())
-          return ShowStatusHint(TextOf(lst1, "msg_right_pop"));
-        return ClearStatusHint();
-    }
+    const std::string key = game.CellHintKey(IndexOf(cell->row(), cell->col()));
+    if (key.empty()) return ClearStatusHint();
+    ShowStatusHint(TextOf(lst1, key));
   });
-  connect(sd991, &TPICSD33::candidateEnter, this, [this](TPicNode*, int) {
-    ShowStatusHint(TextOf(lst1, chkcolor->isChecked() ? "msg_color" : "msg_notcolor"));
-  });
+  connect(sd991, &TPICSD33::candidateEnter, this,
+          [this](TPicNode*, int) { ShowStatusHint(TextOf(lst1, game.CandidateHintKey())); });
   // Leaving a cell for a surface that shows no hint clears the bar; the
   // next control entered shows its own.
   connect(sd991, &TPICSD33::cellLeave, this, [this](TPicNode*) { ClearStatusHint(); });
@@ -584,7 +573,7 @@ void TForm1::ShowDeveloperTools() {
   QAction* bench = dev->addAction("Solver bench");
   bench->setObjectName("mnDeveloperSolver");
   connect(bench, &QAction::triggered, this, [this] {
-    auto* w = new FrmSol(game.solver, nullptr);
+    auto* w = new FrmSol(nullptr);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->show();
   });

@@ -56,7 +56,6 @@ class TForm1 : public QMainWindow {
   void NewGame(int level);
   void btRestartClick();
   void TimeLabel1Timer();
-  QString LevelName(int level) const;
   // Shows the game: controls, the board in the display mode, the marking
   // paint and the hint over it, the digit bars, the step, branch and
   // command buttons, the clock and the solved marker.
@@ -78,7 +77,7 @@ class TForm1 : public QMainWindow {
   // key or Shift+F10 opens its cell menu, Ctrl+Z/Ctrl+Y step through the
   // log. True when the key acted on the board.
   bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
-  int CursorCell() const { return cursorCell_; }
+  int CursorCell() const { return game.Cursor(); }
 
   // --- marking ---
   void ApplyBackgrounds();
@@ -245,6 +244,7 @@ class TForm1 : public QMainWindow {
   void AddToolSeparator(QToolBar* bar, const char* name);
   void RedrawInMode();
   void SyncControls();
+  void ShowClock();
   void Announce(const GameOutcome& outcome);
   void ShowDeveloperTools();
   bool FormClose();
@@ -255,11 +255,12 @@ class TForm1 : public QMainWindow {
   void CreateLanguageMenu(QMenu* tools);
   void InstallQtTranslations(const QString& locale);
 
-  void ShowCursor(int index);
+  void ShowCursor();
+  bool MoveCursor(int rows, int cols);
   void PressAtCursor(Qt::MouseButton button);
 
   TPicNode* menuCell_ = nullptr;
-  int cursorCell_ = IndexOf(5, 5);
+  int shownCursor_ = IndexOf(5, 5);  // the cell whose frame shows the cursor
   QString languageCode_ = QStringLiteral("ja");
   bool settingsLoaded_ = false;
   bool keptNotice_ = false;

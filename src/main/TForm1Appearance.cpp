@@ -99,7 +99,6 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   ApplyLanguage(this, lst1);
   mnLanguage->setTitle(TextOf(lst1, "mnlanguage.caption"));
   SetConfirmTitle(TextOf(lst1, "msg_title_confirm"));
-  if (game.InProgress()) ndtxt->setText(LevelName(game.Level()));
   emit AppLanguageEvents().changed();
   Refresh();
 
@@ -113,8 +112,8 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
 void TForm1::ApplyAppearance() {
   AppearanceSettings values;
   ReadAppearance(settings, values);  // left at its defaults when the settings are bad
-  game.look = ResolveColours(values, game.look);
-  sd991->setLook(game.look);
+  game.SetLook(ResolveColours(values, game.look()));
+  sd991->setLook(game.look());
   Refresh();
 }
 

@@ -61,7 +61,6 @@ bool TForm1::WriteGameFile(const QString& path) {
 
 void TForm1::InstallReplay(const ReplayData& replay) {
   game.RestoreReplay(replay);
-  ndtxt->setText(LevelName(replay.level));
   Refresh();
 }
 
@@ -85,7 +84,7 @@ bool TForm1::SaveLastGame() {
 }
 
 bool TForm1::KeepReplacedGame() {
-  if (!game.InProgress() || game.steps.memostep.size() < 2) return true;
+  if (!game.InProgress() || game.steps().memostep.size() < 2) return true;
   if (!WriteGameFile(LastGamePath())) return false;
   keptNotice_ = true;
   return true;
@@ -121,25 +120,20 @@ void TForm1::savetClick() {
 }
 
 void TForm1::mnLoadReplayClick() {
-  const bool wasRunning = game.ClockRunning();
-  const std::int64_t wasElapsed = game.ElapsedMs();
-  game.SetClockRunning(false);
-  TimeLabel1->settimerenabled(false);
+  game.HoldClock();
+  ShowClock();
   const QString path = AppDialogs().OpenFileName(this, dataFolder + "replay");
   if (path.isEmpty()) {
-    // A cancelled dialog leaves the clock stopped at zero.
-    game.SetElapsedMs(0);
-    TimeLabel1->setMS(0);
-    return;
+    game.ClockAfterCancel();
+    return ShowClock();
   }
   // The whole file is read and checked before anything changes; a bad one
   // leaves the game, its clock included, as it was.
   const ReplayParseResult parsed = ReadReplayFile(path);
   const bool ok = parsed.ok && KeepReplacedGame();
   if (!ok) {
-    game.SetClockRunning(wasRunning);
-    game.SetElapsedMs(wasElapsed);
-    TimeLabel1->settimerenabled(wasRunning);
+    game.ReleaseClock();
+    ShowClock();
     if (!parsed.ok) ReportBadReplay(path, parsed);
     return;
   }

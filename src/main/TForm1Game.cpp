@@ -14,17 +14,9 @@
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
 
-QString TForm1::LevelName(int level) const {
-  static const char* const keys[6] = {"msg_ndtxt_veryeasy", "msg_ndtxt_gentle", "msg_ndtxt_moderate",
-                                      "msg_ndtxt_tough",    "msg_ndtxt_diabolical", "msg_ndtxt_unkown"};
-  if (level < 0 || level > 5) return ndtxt->text();
-  return TextOf(lst1, keys[level]);
-}
-
 void TForm1::NewGame(int level) {
   if (!KeepReplacedGame()) return;
   if (!game.NewGame(level)) return;
-  ndtxt->setText(LevelName(level));
   Refresh();
   ShowKeptNotice();
 }
@@ -78,9 +70,17 @@ void TForm1::SyncControls() {
   for (QAction* a : {mnSaveCurrentBoard, savet, mnCopyPuzzleToClipboard, mnPrintableBoard}) a->setEnabled(playing);
   sd991->setEnabled(playing);
   WC_Label->setVisible(game.SolvedMarker());
+  // Before the first game the label keeps its text; the editor's "unknown"
+  // stands indented, as the editor has always shown it.
+  if (const std::string& key = game.LevelCaption(); !key.empty())
+    ndtxt->setText((key == "msg_frm_new_unknow" ? "  " : "") + TextOf(lst1, key));
+  ShowClock();
+  sd991->SetContextMenus([this](int i) { return game.CellHasMenu(i); });
+}
+
+void TForm1::ShowClock() {
   TimeLabel1->settimerenabled(game.ClockRunning());
   TimeLabel1->setMS(static_cast<int>(game.ElapsedMs()));
-  sd991->SetContextMenus([this](int i) { return game.CellHasMenu(i); });
 }
 
 void TForm1::Refresh() {

@@ -13,7 +13,7 @@ void TForm1::btsaveClick() {
   if (!game.InProgress()) return;
   Tfrmsave frmsave(lst1, dataFolder, this);
   frmsave.LoadGames();
-  frmsave.SetBoard(game.Level(), game.QJ1.GetSolution(), BoardRows(game.board));
+  frmsave.SetBoard(game.Level(), game.QJ1().GetSolution(), BoardRows(game.board()));
   AppDialogs().ShowModal(&frmsave);
 }
 
@@ -32,7 +32,6 @@ bool TForm1::OpenStoredGame(const StoredGame& stored) {
   if (!game.OpenSaved(stored.level, stored.solution, stored.step)) return false;
   // A stored game's clock ticks once a second from then on.
   TimeLabel1->settimeinterval(1000);
-  ndtxt->setText(LevelName(stored.level));
   Refresh();
   ShowKeptNotice();
   return true;

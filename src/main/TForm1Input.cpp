@@ -61,13 +61,11 @@ bool TForm1::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
     return true;
   }
   if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  const int row = RowOf(cursorCell_), col = ColOf(cursorCell_);
-  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
   switch (key) {
-    case Qt::Key_Left: ShowCursor(IndexOf(row, wrap(col - 1))); return true;
-    case Qt::Key_Right: ShowCursor(IndexOf(row, wrap(col + 1))); return true;
-    case Qt::Key_Up: ShowCursor(IndexOf(wrap(row - 1), col)); return true;
-    case Qt::Key_Down: ShowCursor(IndexOf(wrap(row + 1), col)); return true;
+    case Qt::Key_Left: return MoveCursor(0, -1);
+    case Qt::Key_Right: return MoveCursor(0, 1);
+    case Qt::Key_Up: return MoveCursor(-1, 0);
+    case Qt::Key_Down: return MoveCursor(1, 0);
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: PressAtCursor(Qt::LeftButton); return true;
@@ -76,8 +74,8 @@ bool TForm1::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_Menu:
     case Qt::Key_F10:
       if (key == Qt::Key_F10 && !(modifiers & Qt::ShiftModifier)) return false;
-      if (TPicNode* cell = sd991->node(cursorCell_); cell->hasContextMenu()) {
-        ShowCursor(cursorCell_);
+      if (TPicNode* cell = sd991->node(game.Cursor()); cell->hasContextMenu()) {
+        ShowCursor();
         ppPopup(cell);
         if (!pp->actions().isEmpty()) pp->popup(cell->mapToGlobal(cell->rect().center()));
       }
@@ -86,16 +84,22 @@ bool TForm1::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
-void TForm1::ShowCursor(int index) {
+bool TForm1::MoveCursor(int rows, int cols) {
+  game.MoveCursor(rows, cols);
+  ShowCursor();
+  return true;
+}
+
+void TForm1::ShowCursor() {
   TPICSD33::UpdateLock lock(*sd991);
-  sd991->node(cursorCell_)->setCursorMark(false);
-  cursorCell_ = index;
-  sd991->node(cursorCell_)->setCursorMark(true);
+  sd991->node(shownCursor_)->setCursorMark(false);
+  shownCursor_ = game.Cursor();
+  sd991->node(shownCursor_)->setCursorMark(true);
 }
 
 void TForm1::PressAtCursor(Qt::MouseButton button) {
-  ShowCursor(cursorCell_);
-  TPicNode* cell = sd991->node(cursorCell_);
+  ShowCursor();
+  TPicNode* cell = sd991->node(game.Cursor());
   // On the selected digit's candidate when the cell shows it, as a click there.
   const int d = game.SelectedDigit();
   if (d != 0 && cell->panelShown(d) && cell->data().isOpen() && game.Mode() != DisplayMode::None)
@@ -123,7 +127,7 @@ void TForm1::RedrawInMode() {
 }
 
 void TForm1::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
-  const GameOutcome outcome = game.CellPress(IndexOfNode(cell), ButtonOf(button), colorgrid1->ForegroundColor());
+  const GameOutcome outcome = game.CellPress(IndexOfNode(cell), ButtonOf(button));
   if (game.MarkingOn()) return ApplyBackgrounds();
   Refresh();
   Announce(outcome);
@@ -131,7 +135,7 @@ void TForm1::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
 
 void TForm1::CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button) {
   const GameOutcome outcome =
-      game.CandidatePress(IndexOfNode(cell), digit, ButtonOf(button), colorgrid1->ForegroundColor());
+      game.CandidatePress(IndexOfNode(cell), digit, ButtonOf(button));
   if (game.MarkingOn()) return ApplyBackgrounds();
   Refresh();
   Announce(outcome);

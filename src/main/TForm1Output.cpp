@@ -11,8 +11,9 @@
 void TForm1::btcopyClick() {
   if (!game.InProgress()) return;
   CreateOtherWindows();
-  // Opening gives empty open cells their free digits on the board itself.
-  if (frmcopy->Open()) Refresh();
+  // Copying gives empty open cells their free digits on the board itself.
+  if (game.FillMissingCandidates()) Refresh();
+  frmcopy->Open();
   AppDialogs().ShowModal(frmcopy);
 }
 

@@ -12,7 +12,7 @@
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
 
-Tfrmcopy::Tfrmcopy(const LanguageTable& table, Board& board, QWidget* parent)
+Tfrmcopy::Tfrmcopy(const LanguageTable& table, const Board& board, QWidget* parent)
     : QDialog(parent), table_(table), board_(board) {
   setObjectName("frmcopy");
   setWindowTitle("Copy Puzzle To Clipboard (Need Fixed-width font,Such as Courier)");
@@ -57,11 +57,9 @@ QStringList Tfrmcopy::SetTexts() {
   return missing;
 }
 
-bool Tfrmcopy::Open() {
-  const bool changed = PrepareBoardForCopy(board_);
+void Tfrmcopy::Open() {
   items[0]->setChecked(true);
   RadioGroup1Click(0);
-  return changed;
 }
 
 void Tfrmcopy::RadioGroup1Click(int index) {

@@ -16,14 +16,13 @@ class Tfrmcopy : public QDialog {
   Q_OBJECT
 
  public:
-  Tfrmcopy(const LanguageTable& table, Board& board, QWidget* parent = nullptr);
+  Tfrmcopy(const LanguageTable& table, const Board& board, QWidget* parent = nullptr);
 
   // The names of listed components that were not found (none, normally).
   QStringList SetTexts();
-  // Before each showing: the documented size, empty open cells of the board
-  // given their free digits, layout 0 chosen. Answers whether the board
-  // changed.
-  bool Open();
+  // Before each showing: the documented size, layout 0 chosen. The main
+  // window has given the board's empty open cells their free digits first.
+  void Open();
   void RadioGroup1Click(int index);
   void Button1Click();  // Copy
 
@@ -35,5 +34,5 @@ class Tfrmcopy : public QDialog {
 
  private:
   const LanguageTable& table_;
-  Board& board_;
+  const Board& board_;
 };

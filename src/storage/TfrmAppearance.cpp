@@ -111,7 +111,7 @@ TfrmAppearance::TfrmAppearance(const LanguageTable& table, SettingsFile& file, Q
   highpanle = swatch(GroupBox3, "Label6", Label6, "highpanle", 46);
 
   const QFont arial("Arial");
-  sd1 = new TPICSD33(this, nullptr, &arial);
+  sd1 = new TPICSD33(this, &sample_, &arial);
   sd1->setObjectName("sd1");
   sd1->move(220, 12);
   BoardLook look;
@@ -121,7 +121,7 @@ TfrmAppearance::TfrmAppearance(const LanguageTable& table, SettingsFile& file, Q
   look.FONTColor3 = 0x000080;
   look.errorcolor = 732916;
   sd1->setLook(look);
-  FillSample(sd1->model());
+  FillSample(sample_);
   sd1->RedrawCells();
 
   auto button = [this](const char* name, int x) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "controls/ControlColors.h"
+#include "core/Board.h"
 #include "storage/Settings.h"
 
 class LanguageTable;
@@ -100,6 +101,7 @@ class TfrmAppearance : public QDialog {
   void Button3Click();
 
   const LanguageTable& table_;
+  Board sample_;  // the preview board's cells
   SettingsFile& file_;
   AppearanceSettings settings_;
 };

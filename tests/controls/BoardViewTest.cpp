@@ -15,7 +15,7 @@
 namespace {
 
 Cell& Put(TPICSD33& b, int row, int col, CellState state, const char* digits) {
-  Cell& c = b.model().at(row, col);
+  Cell& c = b.ownBoard().at(row, col);
   c.state = state;
   c.digits = digits;
   return c;
@@ -174,8 +174,8 @@ TEST(BoardView, ErrorColourSurvivesEveryRedrawUntilTheFlagClears) {
   EXPECT_EQ(placed->color(), 239u);
   EXPECT_EQ(o->caption(), "");
 
-  b.model().at(3, 3).isError = false;
-  b.model().at(7, 7).isError = false;
+  b.ownBoard().at(3, 3).isError = false;
+  b.ownBoard().at(7, 7).isError = false;
   b.ShowValuesOnly();
   EXPECT_EQ(placed->color(), 0xFFFFFFu);
   EXPECT_EQ(o->color(), 0xFFFFFFu);  // box 9
@@ -194,7 +194,7 @@ TEST(BoardView, RedrawCellsGivesEveryCellItsStateColourAgain) {
   EXPECT_EQ(c->color(), look.errorcolor);
   // Once the conflict is gone, and after a change of box colour, the cell
   // and its panels show the box colour again.
-  b.model().at(1, 4).isError = false;
+  b.ownBoard().at(1, 4).isError = false;
   b.RedrawCells();
   EXPECT_EQ(c->color(), 16747403u);
   for (int d = 1; d <= 9; ++d) EXPECT_EQ(c->panel(d)->color(), 16747403u);

@@ -25,8 +25,7 @@ std::string Shown(const TSD33* so) {
 }
 
 TEST(FrmSol, WindowAndSetTable) {
-  Tfrm_sol engine;
-  FrmSol w(engine);
+  FrmSol w;
   EXPECT_EQ(w.objectName(), "frm_sol");
   EXPECT_EQ(w.windowTitle(), "frm_sol");
   EXPECT_EQ(w.so->size(), QSize(400, 400));
@@ -39,7 +38,7 @@ TEST(FrmSol, WindowAndSetTable) {
 
   w.Edit1->setText("55");
   QTest::mouseClick(w.btsettable, Qt::LeftButton);
-  EXPECT_EQ(engine.so.at(1, 1).text, "5");
+  EXPECT_EQ(w.board().at(1, 1).text, "5");
   EXPECT_EQ(w.so->node(1, 3)->text(), "123456789");
   EXPECT_EQ(w.so->node(1, 1)->background(), TSD33::kErrorColour);
   EXPECT_EQ(w.so->node(1, 2)->background(), TSD33::kErrorColour);
@@ -48,13 +47,12 @@ TEST(FrmSol, WindowAndSetTable) {
   std::string empty;
   for (int i = 0; i < 81; ++i) empty += "[]";
   EXPECT_EQ(Shown(w.so), empty);
-  EXPECT_EQ(engine.so.at(1, 1).text, "");
+  EXPECT_EQ(w.board().at(1, 1).text, "");
 }
 
 TEST(FrmSol, SolverRunsOffTheWindowAndShowsTheGrid) {
   ScriptedDialogs dialogs;
-  Tfrm_sol engine;
-  FrmSol w(engine);
+  FrmSol w;
   QSignalSpy done(&w, &FrmSol::solveFinished);
 
   QTest::mouseClick(w.Button1, Qt::LeftButton);
@@ -67,7 +65,7 @@ TEST(FrmSol, SolverRunsOffTheWindowAndShowsTheGrid) {
   EXPECT_EQ(dialogs.shown, QStringList{"info:OK"});
   EXPECT_EQ(Shown(w.so),
             "426875913357291864819346257231687549574139628968452731742963185693518472185724396");
-  EXPECT_EQ(engine.GridText(),
+  EXPECT_EQ(w.engine().GridText(),
             "426875913357291864819346257231687549574139628968452731742963185693518472185724396");
 
   QTest::mouseClick(w.Button3, Qt::LeftButton);
@@ -87,9 +85,8 @@ TEST(FrmSol, SolverRunsOffTheWindowAndShowsTheGrid) {
 
 TEST(FrmSol, ClosingTheWindowDuringASearchIsSafe) {
   ScriptedDialogs dialogs;
-  Tfrm_sol engine;
   {
-    FrmSol w(engine);
+    FrmSol w;
     QTest::mouseClick(w.Button1, Qt::LeftButton);
   }
   QTest::qWait(200);  // the search's result has nowhere to go

@@ -11,6 +11,7 @@
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
 #include "support/RecordingPlatform.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ TEST_F(EditorTest, PlayStaysOnNoSolutionAndAsksOnSeveral) {
     editor().Button2->click();
   });
   EXPECT_EQ(board().PuzzleString(), "5" + std::string(80, '*'));
-  for (int i = 1; i < 81; ++i) EXPECT_EQ(form->game.QJ1.node(i).digit, 0) << i;
+  for (int i = 1; i < 81; ++i) EXPECT_EQ(GameTestAccess::QJ1(form->game).node(i).digit, 0) << i;
   EXPECT_EQ(form->game.Level(), 5);
 }
 

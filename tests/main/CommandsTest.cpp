@@ -6,6 +6,7 @@
 #include "entry/TFrmdas.h"
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr TColor kWrong = MakeTColor(254, 0, 0);
 // A puzzle known only by its clues: the holder holds no solution digits.
 void ForgetSolution(TForm1& form) {
   for (int i = 0; i < kCells; ++i)
-    if (!form.game.QJ1.node(i).isGiven) form.game.QJ1.node(i).digit = 0;
+    if (!GameTestAccess::QJ1(form.game).node(i).isGiven) GameTestAccess::QJ1(form.game).node(i).digit = 0;
 }
 
 }  // namespace
@@ -164,7 +165,7 @@ TEST_F(FormTest, BranchStartPlayReject) {
   form->btRejectBranch->click();
   EXPECT_EQ(BoardToStep(board()), start);
   EXPECT_EQ(LogSize(), lines + 4);  // three moves and the restored board
-  EXPECT_TRUE(form->game.BranchBoard.empty());
+  EXPECT_TRUE(GameTestAccess::BranchBoard(form->game).empty());
   EXPECT_TRUE(form->btStartBranch->isEnabled());
   EXPECT_FALSE(form->btRejectBranch->isEnabled());
   form->btback->click();
@@ -204,7 +205,7 @@ TEST_F(FormTest, RejectInsideASteppedBackLog) {
   form->btRejectBranchClick();
 
   EXPECT_EQ(LogSize(), 3u);  // lines after the shown one dropped, then the restored board
-  EXPECT_EQ(form->game.steps.memostep.back(), start);
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep.back(), start);
   EXPECT_FALSE(form->btnext->isEnabled());
 }
 

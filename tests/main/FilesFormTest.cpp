@@ -9,6 +9,7 @@
 #include "main/FormFixture.h"
 #include "main/RecoveryFile.h"
 #include "shell/AtomicFile.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -45,8 +46,8 @@ class FilesFormTest : public FormTest {
     bool operator==(const Snapshot&) const = default;
   };
   Snapshot Take() {
-    return {BoardToStep(board()),           form->game.steps.memostep, form->ndtxt->text(),
-            form->TimeLabel1->timerenabled(), form->game.ElapsedMs(),    form->game.marking.at(1, 1, 0)};
+    return {BoardToStep(board()),           GameTestAccess::steps(form->game).memostep, form->ndtxt->text(),
+            form->TimeLabel1->timerenabled(), form->game.ElapsedMs(),    GameTestAccess::marking(form->game).at(1, 1, 0)};
   }
 
   QString folder;
@@ -82,7 +83,7 @@ TEST_F(FilesFormTest, SaveReplayWritesOnlyWhenThePlayerSaysSo) {
 TEST_F(FilesFormTest, LoadReplayRestoresTheGameOrChangesNothing) {
   Play();
   const std::string saved = ReplayText(form->game.ToReplay());
-  const std::vector<std::string> savedLog = form->game.steps.memostep;
+  const std::vector<std::string> savedLog = GameTestAccess::steps(form->game).memostep;
   form->btbackClick();
   form->game.Tick(3000);
   form->TimeLabel1Timer();
@@ -92,7 +93,7 @@ TEST_F(FilesFormTest, LoadReplayRestoresTheGameOrChangesNothing) {
   dialogs.files = {""};
   form->mnLoadReplayClick();
   EXPECT_EQ(BoardToStep(board()), before.board);
-  EXPECT_EQ(form->game.steps.memostep, before.log);
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep, before.log);
   EXPECT_FALSE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->TimeLabel1->text(), "0:0:0");
   EXPECT_EQ(form->game.ElapsedMs(), 0);
@@ -101,7 +102,7 @@ TEST_F(FilesFormTest, LoadReplayRestoresTheGameOrChangesNothing) {
   // game, its running clock and its paint as they were.
   form->game.SetClockRunning(true);
   form->game.SetElapsedMs(7000);
-  form->game.marking.at(1, 1, 0) = 255;
+  GameTestAccess::marking(form->game).at(1, 1, 0) = 255;
   form->Refresh();
   const Snapshot playing = Take();
   const std::vector<std::string> lines = SplitTextLines(saved);
@@ -128,14 +129,14 @@ TEST_F(FilesFormTest, LoadReplayRestoresTheGameOrChangesNothing) {
   Write(folder + "replay/good", "3" + saved.substr(1));
   dialogs.files = {folder + "replay/good"};
   form->mnLoadReplayClick();
-  EXPECT_EQ(form->game.steps.memostep, savedLog);
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep, savedLog);
   EXPECT_EQ(BoardToStep(board()), savedLog.back());
   EXPECT_EQ(form->ndtxt->text(), Text("msg_ndtxt_tough"));
   EXPECT_TRUE(Enabled(form->btback) && Enabled(form->btfirst));
   EXPECT_FALSE(Enabled(form->btnext) || Enabled(form->btlast));
   EXPECT_TRUE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->game.ElapsedMs(), 0);
-  EXPECT_EQ(form->game.marking.at(1, 1, 0), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(1, 1, 0), kNoMarking);
   EXPECT_TRUE(form->sd991->isEnabled());
 }
 

@@ -14,6 +14,7 @@
 
 #include "controls/TColorGrid.h"
 #include "controls/TPICSD33.h"
+#include "support/GameTestAccess.h"
 #include "controls/TTimeLabel.h"
 #include "controls/Tmousepb.h"
 #include "main/TForm1.h"
@@ -21,6 +22,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
+#include "support/GameTestAccess.h"
 
 class FormTest : public ::testing::Test {
  protected:
@@ -29,17 +31,17 @@ class FormTest : public ::testing::Test {
     form->CreateOtherWindows();
     // With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
     // forth, so a dealt line reaches the board unchanged.
-    form->game.random = std::make_unique<ScriptedRandom>();
+    form->game.SetRandom(std::make_unique<ScriptedRandom>());
     form->show();
   }
 
   // Deals a puzzle as the Very Easy command does, from a one-puzzle bank.
   void Deal(const std::string& line) {
-    form->game.bank = Tfrmtk({{line, line}, {line, line}, {line, line}, {line, line}, {line, line}});
+    form->game.SetBank(Tfrmtk({{line, line}, {line, line}, {line, line}, {line, line}, {line, line}}));
     form->NewGame(0);
   }
 
-  Board& board() { return form->sd991->model(); }
+  Board& board() { return GameTestAccess::board(form->game); }
   Cell& cell(int row, int col) { return board().at(row, col); }
   TPicNode* node(int row, int col) { return form->sd991->node(row, col); }
   void Put(int row, int col, CellState s, const std::string& digits) {
@@ -51,7 +53,7 @@ class FormTest : public ::testing::Test {
   void ClickCandidate(int row, int col, int d, Qt::MouseButton b) { form->CandidateMouseDown(node(row, col), d, b); }
   void SelectDigit(int d) { form->FormKeyDown(Qt::Key_0 + d, Qt::NoModifier); }
   void Key(int key) { QTest::keyClick(form.get(), static_cast<Qt::Key>(key)); }
-  size_t LogSize() const { return form->game.steps.memostep.size(); }
+  size_t LogSize() const { return GameTestAccess::steps(form->game).memostep.size(); }
   QString Text(const char* key) const { return QString::fromStdString(form->lst1.LookupText(key)); }
   bool Enabled(QToolButton* b) const { return b->isEnabled(); }
 

@@ -8,6 +8,7 @@
 #include "main/Game.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -30,13 +31,14 @@ class GameTest : public ::testing::Test {
   // Deals a line as the new-game commands do; with every draw 0 the shuffle
   // swaps columns 1 and 2 an even number of times, so the line is unchanged.
   void Deal(const std::string& line, int level = 2) {
-    game.random = std::make_unique<ScriptedRandom>();
-    game.bank = Tfrmtk({{line}, {line}, {line}, {line}, {line}});
+    game.SetRandom(std::make_unique<ScriptedRandom>());
+    game.SetBank(Tfrmtk({{line}, {line}, {line}, {line}, {line}}));
     ASSERT_TRUE(game.NewGame(level));
   }
   void Place(int index, int digit) {
     game.PressDigit(digit);
-    last = game.CellPress(index, MouseButton::Left, 0);
+    game.SetPaint(0);
+    last = game.CellPress(index, MouseButton::Left);
   }
 
   Game game;
@@ -53,22 +55,22 @@ TEST_F(GameTest, NothingPlaysBeforeTheFirstGame) {
   game.Restart();
   game.Tick(100);
   EXPECT_EQ(game.ElapsedMs(), 0);
-  EXPECT_TRUE(game.steps.memostep.empty());
-  EXPECT_TRUE(game.board.cell(40).digits.empty());
+  EXPECT_TRUE(GameTestAccess::steps(game).memostep.empty());
+  EXPECT_TRUE(GameTestAccess::board(game).cell(40).digits.empty());
   // A blank board shows no conflict.
-  game.board.MarkConflicts();
-  EXPECT_FALSE(game.board.HasConflict());
+  GameTestAccess::board(game).MarkConflicts();
+  EXPECT_FALSE(GameTestAccess::board(game).HasConflict());
 }
 
 TEST_F(GameTest, ANewGameStartsFromTheDealtBoard) {
   Deal(LineWithBlanks({0, 1, 80}), 3);
-  EXPECT_EQ(game.steps.memostep, std::vector<std::string>{kThreeOpen});
+  EXPECT_EQ(GameTestAccess::steps(game).memostep, std::vector<std::string>{kThreeOpen});
   EXPECT_EQ(game.Level(), 3);
   EXPECT_EQ(game.Mode(), DisplayMode::None);
   EXPECT_EQ(game.SelectedDigit(), 1);
   EXPECT_TRUE(game.ClockRunning());
   EXPECT_EQ(game.Branch(), BranchState::Idle);
-  EXPECT_EQ(game.QJ1.GetSolution(), kSolution);
+  EXPECT_EQ(GameTestAccess::QJ1(game).GetSolution(), kSolution);
   game.Tick(100);
   game.Tick(100);
   EXPECT_EQ(game.ElapsedMs(), 200);
@@ -78,20 +80,20 @@ TEST_F(GameTest, PlacingLogsAStepAndSteppingBackDropsTheStepsAhead) {
   Deal(LineWithBlanks({0, 1, 80}));
   Place(0, 4);
   Place(2, 7);  // a clue: nothing changes, nothing is logged
-  ASSERT_EQ(game.steps.memostep.size(), 2u);
-  EXPECT_EQ(game.steps.memostep[1], Line({{0, "24"}, {1, "32"}, {80, "36"}}));
+  ASSERT_EQ(GameTestAccess::steps(game).memostep.size(), 2u);
+  EXPECT_EQ(GameTestAccess::steps(game).memostep[1], Line({{0, "24"}, {1, "32"}, {80, "36"}}));
   EXPECT_TRUE(game.CanStepBack());
   EXPECT_FALSE(game.CanStepForward());
 
   game.StepBack();
-  EXPECT_EQ(BoardToStep(game.board), kThreeOpen);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), kThreeOpen);
   EXPECT_TRUE(game.CanStepForward());
   Place(1, 2);
-  EXPECT_EQ(game.steps.memostep,
+  EXPECT_EQ(GameTestAccess::steps(game).memostep,
             (std::vector<std::string>{kThreeOpen, Line({{0, "34"}, {1, "22"}, {80, "36"}})}));
   // A right press in mode None empties the cell without candidates.
-  game.CellPress(1, MouseButton::Right, 0);
-  EXPECT_EQ(game.steps.memostep.back(), Line({{0, "34"}, {1, "3"}, {80, "36"}}));
+  game.SetPaint(0), game.CellPress(1, MouseButton::Right);
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.back(), Line({{0, "34"}, {1, "3"}, {80, "36"}}));
 }
 
 TEST_F(GameTest, SolvingByAClickStopsTheClockAndRestartResetsTheBranchButtons) {
@@ -113,14 +115,14 @@ TEST_F(GameTest, SolvingByAClickStopsTheClockAndRestartResetsTheBranchButtons) {
   EXPECT_FALSE(game.SolvedMarker());
   EXPECT_TRUE(game.ClockRunning());
   EXPECT_EQ(game.ElapsedMs(), 0);
-  EXPECT_EQ(game.steps.memostep, std::vector<std::string>{kThreeOpen});
+  EXPECT_EQ(GameTestAccess::steps(game).memostep, std::vector<std::string>{kThreeOpen});
 }
 
 TEST_F(GameTest, ABoardFilledByShowSolutionIsNeverThePlayersSolve) {
   Deal(LineWithBlanks({0, 1, 80}));
   game.Tick(300);
   EXPECT_EQ(game.Solve(), Game::SolveResult::Filled);
-  EXPECT_EQ(BoardToStep(game.board), Line({{0, "24"}, {1, "22"}, {80, "26"}}));
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), Line({{0, "24"}, {1, "22"}, {80, "26"}}));
   EXPECT_FALSE(game.ClockRunning());
   game.Tick(100);
   EXPECT_EQ(game.ElapsedMs(), 300);
@@ -129,20 +131,20 @@ TEST_F(GameTest, ABoardFilledByShowSolutionIsNeverThePlayersSolve) {
   EXPECT_TRUE(last.message.empty());
   EXPECT_FALSE(game.SolvedMarker());
   // Filling logs nothing; the next change does.
-  EXPECT_EQ(game.steps.memostep.size(), 2u);
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.size(), 2u);
 }
 
 TEST_F(GameTest, ShowSolutionWithoutAKnownSolutionCountsThem) {
   Deal(LineWithBlanks({0, 1, 80}));
-  game.QJ1.ClearDigits();
+  GameTestAccess::QJ1(game).ClearDigits();
   EXPECT_EQ(game.Solve(), Game::SolveResult::Filled);  // one solution: found and filled
   // The corners of a 4-3/3-4 rectangle open: two solutions, the board is unchanged.
   Deal(LineWithBlanks({0, 8, 9, 17}));
-  game.QJ1.ClearDigits();
+  GameTestAccess::QJ1(game).ClearDigits();
   std::string first, other;
-  const std::string before = BoardToStep(game.board);
+  const std::string before = BoardToStep(GameTestAccess::board(game));
   EXPECT_EQ(game.Solve(&first, &other), Game::SolveResult::Several);
-  EXPECT_EQ(BoardToStep(game.board), before);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), before);
   EXPECT_NE(first, other);
 }
 
@@ -150,25 +152,25 @@ TEST_F(GameTest, PaintSurvivesAHintAndOnlyThePlayersPaintIsStored) {
   Deal(LineWithBlanks({0, 1, 80}));
   constexpr std::uint32_t kGreen = 0x00FF00;
   game.SetMarkingOn(true);
-  game.CellPress(10, MouseButton::Left, kGreen);
+  game.SetPaint(kGreen), game.CellPress(10, MouseButton::Left);
   game.SetMarkingOn(false);
   game.Hint();  // fills the last open cell
   EXPECT_EQ(game.HintCell(), 80);
-  EXPECT_EQ(game.board.cell(80).digits, "6");
-  EXPECT_EQ(game.steps.memostep.back(), Line({{0, "34"}, {1, "32"}, {80, "26"}}));
+  EXPECT_EQ(GameTestAccess::board(game).cell(80).digits, "6");
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.back(), Line({{0, "34"}, {1, "32"}, {80, "26"}}));
   EXPECT_EQ(game.CellBackground(10), kGreen);
   // A right press on a candidate of the hinted cell takes the cell's paint,
   // which is none: the hint's yellow is not paint.
   game.SetMarkingOn(true);
-  game.CandidatePress(80, 3, MouseButton::Right, kGreen);
-  EXPECT_EQ(game.marking.at(9, 9, 3), kNoMarking);
+  game.SetPaint(kGreen), game.CandidatePress(80, 3, MouseButton::Right);
+  EXPECT_EQ(GameTestAccess::marking(game).at(9, 9, 3), kNoMarking);
   // Painting in a board colour stores nothing; a right press removes paint.
-  game.CellPress(11, MouseButton::Left, game.look.UNFoucsColor1);
-  EXPECT_EQ(game.marking.at(2, 3, 0), kNoMarking);
-  game.CellPress(10, MouseButton::Right, kGreen);
+  game.SetPaint(game.look().UNFoucsColor1), game.CellPress(11, MouseButton::Left);
+  EXPECT_EQ(GameTestAccess::marking(game).at(2, 3, 0), kNoMarking);
+  game.SetPaint(kGreen), game.CellPress(10, MouseButton::Right);
   EXPECT_EQ(game.CellBackground(10), game.NaturalCellColour(10));
   // Painting logs nothing.
-  EXPECT_EQ(game.steps.memostep.size(), 2u);
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.size(), 2u);
 }
 
 TEST_F(GameTest, AWrongDigitStaysReadableOnEveryBackground) {
@@ -177,34 +179,34 @@ TEST_F(GameTest, AWrongDigitStaysReadableOnEveryBackground) {
   ASSERT_EQ(game.Check(), std::vector<int>{1});
   EXPECT_EQ(game.CheckFontColour(1), Game::kCheckColour);
   Place(0, 4);  // now 4 clashes with 4: the conflict colour is red
-  ASSERT_TRUE(game.board.cell(1).isError);
+  ASSERT_TRUE(GameTestAccess::board(game).cell(1).isError);
   EXPECT_EQ(game.CheckFontColour(1), 0xFFFFFFu);
   game.SetMarkingOn(true);
-  game.CellPress(1, MouseButton::Left, 0x0000FF);  // painted pure red
-  game.CellPress(0, MouseButton::Left, 0xFF0000);  // blue behind a right digit
+  game.SetPaint(0x0000FF), game.CellPress(1, MouseButton::Left);  // painted pure red
+  game.SetPaint(0xFF0000), game.CellPress(0, MouseButton::Left);  // blue behind a right digit
   EXPECT_EQ(game.CheckFontColour(1), 0xFFFFFFu);
 }
 
 TEST_F(GameTest, CandidateModesPruneAndTheMenuFollowsThePress) {
   Deal(LineWithBlanks({0, 1, 9, 10}));  // a 2x2 square in box 1: 4 2 / 3 5
   game.SelectMode(DisplayMode::All);
-  EXPECT_EQ(BoardToStep(game.board), Line({{0, "34"}, {1, "32"}, {9, "33"}, {10, "35"}}));
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), Line({{0, "34"}, {1, "32"}, {9, "33"}, {10, "35"}}));
   EXPECT_TRUE(game.CellHasMenu(0));
   EXPECT_FALSE(game.CellHasMenu(2));  // a clue
   // Left on a candidate places it and, with auto update, prunes the peers.
-  game.board.cell(1).digits = "24";
-  game.CandidatePress(0, 4, MouseButton::Left, 0);
-  EXPECT_EQ(game.board.cell(1).digits, "2");
+  GameTestAccess::board(game).cell(1).digits = "24";
+  game.SetPaint(0), game.CandidatePress(0, 4, MouseButton::Left);
+  EXPECT_EQ(GameTestAccess::board(game).cell(1).digits, "2");
   EXPECT_TRUE(game.CellMenu(1).empty());  // the menu request after a press shows nothing
-  game.CellPress(0, MouseButton::Left, 0);  // takes the placed 4 back
-  EXPECT_EQ(game.board.cell(0).state, CellState::Open);
-  EXPECT_EQ(game.board.cell(0).digits, "4");
+  game.SetPaint(0), game.CellPress(0, MouseButton::Left);  // takes the placed 4 back
+  EXPECT_EQ(GameTestAccess::board(game).cell(0).state, CellState::Open);
+  EXPECT_EQ(GameTestAccess::board(game).cell(0).digits, "4");
   ASSERT_FALSE(game.CellMenu(1).empty());
   game.CellMenuClick(1, {'+', 7});
-  EXPECT_EQ(game.board.cell(1).digits, "27");
+  EXPECT_EQ(GameTestAccess::board(game).cell(1).digits, "27");
   game.CellMenuClick(1, {'-', 2});
-  EXPECT_EQ(game.board.cell(1).digits, "7");
-  EXPECT_EQ(game.board.cell(1).state, CellState::Open);
+  EXPECT_EQ(GameTestAccess::board(game).cell(1).digits, "7");
+  EXPECT_EQ(GameTestAccess::board(game).cell(1).state, CellState::Open);
   // In mode Only one, only cells holding the digit have a menu.
   game.SelectMode(DisplayMode::OnlyOne);
   game.ClickDigit(5, true);
@@ -226,11 +228,11 @@ TEST_F(GameTest, RejectingABranchPutsTheSnapshotBackAsANewStep) {
   Place(1, 2);
   game.RejectBranch();
   EXPECT_EQ(game.Branch(), BranchState::Idle);
-  EXPECT_EQ(game.steps.memostep.size(), 4u);
-  EXPECT_EQ(game.steps.memostep.back(), game.steps.memostep[1]);
-  EXPECT_TRUE(game.BranchBoard.empty());
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.size(), 4u);
+  EXPECT_EQ(GameTestAccess::steps(game).memostep.back(), GameTestAccess::steps(game).memostep[1]);
+  EXPECT_TRUE(GameTestAccess::BranchBoard(game).empty());
   game.StartBranch();
   Place(1, 2);
   game.AcceptBranch();
-  EXPECT_EQ(game.board.cell(1).digits, "2");
+  EXPECT_EQ(GameTestAccess::board(game).cell(1).digits, "2");
 }

@@ -2,6 +2,7 @@
 
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ TEST_F(FormTest, PaintSurvivesRedrawsUntilCleared) {
   LeftClick(4, 4);
   EXPECT_EQ(node(4, 4)->color(), kYellow);
   EXPECT_EQ(node(4, 4)->panel(5)->color(), kYellow);
-  EXPECT_EQ(form->game.marking.at(4, 4, 0), kYellow);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(4, 4, 0), kYellow);
   EXPECT_EQ(LogSize(), lines);  // painting logs nothing
   EXPECT_EQ(cell(4, 4).state, CellState::Open);
   form->chkcolor->setChecked(false);
@@ -32,7 +33,7 @@ TEST_F(FormTest, PaintSurvivesRedrawsUntilCleared) {
 
   form->bt_clearcolor->click();
   EXPECT_EQ(node(4, 4)->color(), form->game.NaturalCellColour(IndexOf(4, 4)));
-  EXPECT_EQ(form->game.marking.at(4, 4, 0), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(4, 4, 0), kNoMarking);
 }
 
 TEST_F(FormTest, PaintingCandidatesAndRightClicks) {
@@ -42,11 +43,11 @@ TEST_F(FormTest, PaintingCandidatesAndRightClicks) {
   form->colorgrid1->setForegroundIndex(2);  // green
   ClickCandidate(1, 1, 4, Qt::LeftButton);
   EXPECT_EQ(node(1, 1)->panel(4)->color(), kGreen);
-  EXPECT_EQ(form->game.marking.at(1, 1, 4), kGreen);
-  EXPECT_EQ(form->game.marking.at(1, 1, 0), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(1, 1, 4), kGreen);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(1, 1, 0), kNoMarking);
   ClickCandidate(1, 1, 4, Qt::RightButton);
   EXPECT_EQ(node(1, 1)->panel(4)->color(), node(1, 1)->color());
-  EXPECT_EQ(form->game.marking.at(1, 1, 4), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(1, 1, 4), kNoMarking);
 
   // In marking mode a right click on a cell changes no digit and opens no menu.
   const std::string before = BoardToStep(board());
@@ -75,14 +76,14 @@ TEST_F(FormTest, PaintCoversTheHighlightAndPaintingWhiteIsNotRemembered) {
   form->chkcolor->setChecked(true);
   form->colorgrid1->setForegroundIndex(15);
   LeftClick(1, 4);  // box 2 is not white
-  EXPECT_EQ(form->game.marking.at(1, 4, 0), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(1, 4, 0), kNoMarking);
   EXPECT_EQ(node(1, 4)->color(), form->sd991->look().UNFoucsColor2);
 }
 
 TEST_F(FormTest, MoveLogButtons) {
   Deal(SparseLine());
   EXPECT_EQ(LogSize(), 1u);
-  EXPECT_EQ(form->game.steps.memostep[0], BoardToStep(board()));
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep[0], BoardToStep(board()));
   SelectDigit(1);
   LeftClick(1, 1);
   EXPECT_EQ(LogSize(), 2u);
@@ -91,7 +92,7 @@ TEST_F(FormTest, MoveLogButtons) {
   EXPECT_FALSE(Enabled(form->btnext));
   EXPECT_FALSE(Enabled(form->btlast));
   form->btback->click();
-  EXPECT_EQ(BoardToStep(board()), form->game.steps.memostep[0]);
+  EXPECT_EQ(BoardToStep(board()), GameTestAccess::steps(form->game).memostep[0]);
   EXPECT_TRUE(Enabled(form->btnext));
   EXPECT_TRUE(Enabled(form->btlast));
   EXPECT_FALSE(Enabled(form->btback));
@@ -109,7 +110,7 @@ TEST_F(FormTest, MoveLogButtons) {
   SelectDigit(8);
   LeftClick(9, 9);
   EXPECT_EQ(LogSize(), 4u);
-  EXPECT_EQ(form->game.steps.memostep.back(), BoardToStep(board()));
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep.back(), BoardToStep(board()));
   EXPECT_FALSE(Enabled(form->btnext));
   EXPECT_FALSE(Enabled(form->btlast));
   // A repeated action that changes nothing adds nothing.
@@ -117,7 +118,7 @@ TEST_F(FormTest, MoveLogButtons) {
   LeftClick(1, 9);
   EXPECT_EQ(LogSize(), 4u);
   form->btfirst->click();
-  EXPECT_EQ(form->game.steps.StepIndex, 0);
+  EXPECT_EQ(GameTestAccess::steps(form->game).StepIndex, 0);
 }
 
 TEST_F(FormTest, SteppingShowsAConflictAgain) {

@@ -7,19 +7,20 @@
 #include "main/Game.h"
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
 class ReplayGameTest : public ::testing::Test {
  protected:
   void Deal(const std::string& line, int level) {
-    game.random = std::make_unique<ScriptedRandom>();
-    game.bank = Tfrmtk({{line}, {line}, {line}, {line}, {line}});
+    game.SetRandom(std::make_unique<ScriptedRandom>());
+    game.SetBank(Tfrmtk({{line}, {line}, {line}, {line}, {line}}));
     ASSERT_TRUE(game.NewGame(level));
   }
   void Place(Game& g, int index, int digit) {
     g.PressDigit(digit);
-    g.CellPress(index, MouseButton::Left, 0);
+    g.SetPaint(0), g.CellPress(index, MouseButton::Left);
   }
   // Through the file's bytes, as the window does.
   static void Load(Game& g, const std::string& bytes) {
@@ -50,9 +51,9 @@ TEST_F(ReplayGameTest, FiveMovesComeBackAsASixLineLogAtItsLastStep) {
 
   Game loaded;
   Load(loaded, text);
-  EXPECT_EQ(loaded.steps.memostep, game.steps.memostep);
-  EXPECT_EQ(loaded.steps.memostep.size(), 6u);
-  EXPECT_EQ(BoardToStep(loaded.board), BoardToStep(game.board));
+  EXPECT_EQ(GameTestAccess::steps(loaded).memostep, GameTestAccess::steps(game).memostep);
+  EXPECT_EQ(GameTestAccess::steps(loaded).memostep.size(), 6u);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(loaded)), BoardToStep(GameTestAccess::board(game)));
   EXPECT_TRUE(loaded.CanStepBack());
   EXPECT_FALSE(loaded.CanStepForward());
   EXPECT_EQ(loaded.ElapsedMs(), 0);
@@ -78,12 +79,12 @@ TEST_F(ReplayGameTest, AReplaySavedWhileSteppedBackHoldsTheWholeLog) {
 
   Game loaded;
   Load(loaded, ReplayText(saved));
-  EXPECT_EQ(loaded.steps.memostep, saved.log);
-  EXPECT_EQ(BoardToStep(loaded.board), saved.log.back());
-  EXPECT_EQ(loaded.board.cell(10).digits, "5");
+  EXPECT_EQ(GameTestAccess::steps(loaded).memostep, saved.log);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(loaded)), saved.log.back());
+  EXPECT_EQ(GameTestAccess::board(loaded).cell(10).digits, "5");
   EXPECT_FALSE(loaded.CanStepForward());
   loaded.StepFirst();
-  EXPECT_EQ(BoardToStep(loaded.board), saved.log.front());
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(loaded)), saved.log.front());
   EXPECT_FALSE(loaded.CanStepBack());
 }
 
@@ -97,12 +98,12 @@ TEST_F(ReplayGameTest, LevelAndSolutionComeFromTheFile) {
   EXPECT_EQ(LevelCaptionKey(game.Level()), "msg_ndtxt_tough");
   EXPECT_TRUE(ReplayText(game.ToReplay()).starts_with("3 "));
   // An empty line 2: nothing is known to be wrong, and a hint has nothing to give.
-  EXPECT_EQ(game.QJ1.GetSolution(), "");
+  EXPECT_EQ(GameTestAccess::QJ1(game).GetSolution(), "");
   Place(game, 0, 9);
   EXPECT_TRUE(game.WrongCells().empty());
-  const std::string before = BoardToStep(game.board);
+  const std::string before = BoardToStep(GameTestAccess::board(game));
   game.Hint();
-  EXPECT_EQ(BoardToStep(game.board), before);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), before);
 }
 
 TEST_F(ReplayGameTest, ForeignSpellingsLoadAndAShownSpacedLineIsLoggedInItsExactForm) {
@@ -118,10 +119,10 @@ TEST_F(ReplayGameTest, ForeignSpellingsLoadAndAShownSpacedLineIsLoggedInItsExact
   for (const std::string& bytes : {lf, "\xEF\xBB\xBF" + lf, utf16}) {
     Game loaded;
     Load(loaded, bytes);
-    EXPECT_EQ(loaded.steps.memostep, (std::vector<std::string>{data.log[0], spaced, data.log[1]}));
-    EXPECT_EQ(BoardToStep(loaded.board), data.log[1]);
+    EXPECT_EQ(GameTestAccess::steps(loaded).memostep, (std::vector<std::string>{data.log[0], spaced, data.log[1]}));
+    EXPECT_EQ(BoardToStep(GameTestAccess::board(loaded)), data.log[1]);
     EXPECT_EQ(loaded.Level(), 1);
-    EXPECT_EQ(loaded.QJ1.GetSolution(), kSolution);
+    EXPECT_EQ(GameTestAccess::QJ1(loaded).GetSolution(), kSolution);
   }
 }
 
@@ -130,13 +131,13 @@ TEST_F(ReplayGameTest, ShortCluesTakeTheGivensOfTheLastStepSoRestartKeepsThePuzz
   Place(game, 0, 4);
   const ReplayData data = game.ToReplay();
   Game other;
-  other.random = std::make_unique<ScriptedRandom>();
-  other.bank = Tfrmtk({{kSolution}, {kSolution}, {kSolution}, {kSolution}, {kSolution}});
+  other.SetRandom(std::make_unique<ScriptedRandom>());
+  other.SetBank(Tfrmtk({{kSolution}, {kSolution}, {kSolution}, {kSolution}, {kSolution}}));
   ASSERT_TRUE(other.NewGame(0));  // a different puzzle in the holder before
   Load(other, "4 12\r\n\r\n" + data.log[0] + "\r\n" + data.log[1] + "\r\n");
   other.Restart();
-  EXPECT_EQ(BoardToStep(other.board), data.log[0]);
-  EXPECT_EQ(other.board.GetGivens(), data.givens);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(other)), data.log[0]);
+  EXPECT_EQ(GameTestAccess::board(other).GetGivens(), data.givens);
 }
 
 TEST_F(ReplayGameTest, NothingIsWrittenBeforeTheFirstGame) {

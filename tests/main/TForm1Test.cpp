@@ -8,6 +8,7 @@
 
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -36,9 +37,9 @@ TEST_F(FormTest, StartUpState) {
   EXPECT_FALSE(form->colorgrid1->BackgroundEnabled());
   EXPECT_FALSE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->TimeLabel1->text(), "0:0:0");
-  EXPECT_TRUE(form->game.steps.memostep.empty());
+  EXPECT_TRUE(GameTestAccess::steps(form->game).memostep.empty());
   EXPECT_FALSE(form->WC_Label->isVisible());
-  EXPECT_EQ(form->game.marking.at(5, 5, 3), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(5, 5, 3), kNoMarking);
   // Commands that need a puzzle wait for one; the board shows its real
   // colours from the first paint.
   for (QToolButton* b : {form->btRestart, form->btsolve, form->btcheck, form->btShowhint})
@@ -91,7 +92,7 @@ TEST_F(FormTest, NewGameDealsTheLevel) {
   EXPECT_EQ(cell(1, 1).digits, board().FreeDigits(1, 1));
   EXPECT_TRUE(form->rb_none->isChecked());
   EXPECT_EQ(form->game.SelectedDigit(), 1);
-  EXPECT_EQ(form->game.steps.memostep, std::vector<std::string>{BoardToStep(board())});
+  EXPECT_EQ(GameTestAccess::steps(form->game).memostep, std::vector<std::string>{BoardToStep(board())});
   EXPECT_TRUE(form->TimeLabel1->timerenabled());
   EXPECT_EQ(form->TimeLabel1->MS(), 0);
   EXPECT_TRUE(form->btStartBranch->isEnabled());
@@ -118,11 +119,11 @@ TEST_F(FormTest, NewGameOverAHalfPlayedOneResetsEverything) {
   form->chkcolor->setChecked(false);
   form->TimeLabel1->setMS(5000);
   ASSERT_GT(LogSize(), 1u);
-  ASSERT_NE(form->game.marking.at(5, 5, 0), kNoMarking);
+  ASSERT_NE(GameTestAccess::marking(form->game).at(5, 5, 0), kNoMarking);
 
   form->btCreate[1]->click();
   EXPECT_EQ(LogSize(), 1u);
-  EXPECT_EQ(form->game.marking.at(5, 5, 0), kNoMarking);
+  EXPECT_EQ(GameTestAccess::marking(form->game).at(5, 5, 0), kNoMarking);
   EXPECT_EQ(node(5, 5)->color(), form->game.NaturalCellColour(IndexOf(5, 5)));
   EXPECT_EQ(form->TimeLabel1->MS(), 0);
   EXPECT_EQ(cell(1, 1).state, CellState::Open);
@@ -219,7 +220,7 @@ TEST_F(FormTest, AFullGridThatBreaksNoRuleIsSolvedEvenIfItDiffersFromTheSolution
   std::string other = kSolution;
   for (int c = 0; c < 3; ++c) std::swap(other[static_cast<size_t>(c)], other[static_cast<size_t>(9 + c)]);
   Deal(LineWithBlanks({0}));
-  form->game.QJ1.SetSolution(other);  // the holder now disagrees with what will be placed
+  GameTestAccess::QJ1(form->game).SetSolution(other);  // the holder now disagrees with what will be placed
   SelectDigit(4);
   LeftClick(1, 1);
   EXPECT_TRUE(form->WC_Label->isVisible());

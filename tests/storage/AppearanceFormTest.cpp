@@ -11,6 +11,7 @@
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
 #include "storage/TfrmAppearance.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ class AppearanceTest : public FormTest {
     WriteSettings(settings);
     form = std::make_unique<TForm1>();
     form->CreateOtherWindows();
-    form->game.random = std::make_unique<ScriptedRandom>();
+    form->game.SetRandom(std::make_unique<ScriptedRandom>());
   }
   TfrmAppearance& window() { return *form->frmAppearance; }
 };
@@ -59,7 +60,7 @@ TEST_F(AppearanceTest, StartUpAppliesTheFileOrWritesTheDefaults) {
   auto started = std::make_unique<TForm1>();
   started->LoadSettings();
   EXPECT_EQ(started->frmAppearance, nullptr);
-  EXPECT_EQ(started->game.look.UNFoucsColor1, 255u);
+  EXPECT_EQ(started->game.look().UNFoucsColor1, 255u);
 
   Restart("default color=1\r\nBoard color1=abc\r\nLanguage=en\r\n");
   EXPECT_EQ(SettingsLines().size(), 15u);  // the defaults, and the language kept
@@ -105,13 +106,13 @@ TEST_F(AppearanceTest, SwatchesStoreAlwaysAndShowOnlyWithoutTheDefaultBox) {
 TEST_F(AppearanceTest, AFailedSettingsWriteSaysSoAndKeepsTheGame) {
   Restart("");
   Deal(SparseLine());
-  const std::string board = BoardToStep(form->game.board);
+  const std::string board = BoardToStep(GameTestAccess::board(form->game));
   QFile::remove(TfrmAppearance::FilePath());
   ASSERT_TRUE(QDir().mkpath(TfrmAppearance::FilePath()));  // a folder cannot be replaced by a file
   window().Button1->click();
   ASSERT_FALSE(dialogs.shown.isEmpty());
   EXPECT_TRUE(dialogs.shown.last().startsWith("info:" + Text("msg_writefailed").section("%1", 0, 0)))
       << dialogs.shown.last().toStdString();
-  EXPECT_EQ(BoardToStep(form->game.board), board);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(form->game)), board);
   QDir(TfrmAppearance::FilePath()).removeRecursively();
 }

@@ -14,6 +14,7 @@
 #include "shell/AtomicFile.h"
 #include "storage/Tfrmgamelist.h"
 #include "storage/Tfrmsave.h"
+#include "support/GameTestAccess.h"
 
 namespace {
 
@@ -117,9 +118,9 @@ TEST_F(GameListFormTest, TheListOpensRenamesAndDeletesAroundADamagedRecord) {
   Put(1, 2, CellState::Open, "");
   Put(9, 9, CellState::Placed, "6");
   const std::string storedBoard = BoardToStep(board());
-  form->game.board.nd = 5;
+  GameTestAccess::board(form->game).nd = 5;
   Save("甲");
-  form->game.board.nd = 3;
+  GameTestAccess::board(form->game).nd = 3;
   Save("乙");
   // A hand-damaged record between them: a state "x" and a line too few.
   std::vector<std::string> lines = Lines();
@@ -184,7 +185,7 @@ TEST_F(GameListFormTest, TheListOpensRenamesAndDeletesAroundADamagedRecord) {
   EXPECT_EQ(form->TimeLabel1->timeinterval(), 1000);
   EXPECT_EQ(form->game.ElapsedMs(), 0);
   EXPECT_TRUE(form->TimeLabel1->timerenabled());
-  EXPECT_EQ(form->game.QJ1.GetSolution(), kSolution);
+  EXPECT_EQ(GameTestAccess::QJ1(form->game).GetSolution(), kSolution);
   EXPECT_TRUE(Enabled(form->btStartBranch));
 }
 
@@ -231,7 +232,7 @@ TEST_F(GameListFormTest, AFailedSaveSaysSoAndKeepsTheGameAndTheList) {
   Deal(SparseLine());
   Save("Kept");
   const std::string before = File();
-  const std::string board = BoardToStep(form->game.board);
+  const std::string board = BoardToStep(GameTestAccess::board(form->game));
   // A games.dat that is a folder can be neither read nor replaced, even by root.
   QFile::remove(path);
   ASSERT_TRUE(QDir().mkpath(path));
@@ -239,7 +240,7 @@ TEST_F(GameListFormTest, AFailedSaveSaysSoAndKeepsTheGameAndTheList) {
   ASSERT_FALSE(dialogs.shown.isEmpty());
   EXPECT_TRUE(dialogs.shown.last().startsWith("info:")) << dialogs.shown.last().toStdString();
   EXPECT_FALSE(dialogs.shown.last().contains(Text("msg_frmsave_saved")));
-  EXPECT_EQ(BoardToStep(form->game.board), board);
+  EXPECT_EQ(BoardToStep(GameTestAccess::board(form->game)), board);
   QDir(path).removeRecursively();
   ASSERT_TRUE(WriteFileAtomically(path, before).isEmpty());
   Save("Again");
