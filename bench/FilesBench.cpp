@@ -24,7 +24,7 @@
 #include "shell/BuiltinJapanese.h"
 #include "storage/GamesStore.h"
 #include "storage/Tfrmgamelist.h"
-#include "storage/Tfrmsave.h"
+#include "storage/DataFiles.h"
 #include "support/GameTestAccess.h"
 
 namespace {
@@ -111,31 +111,28 @@ int main(int argc, char** argv) {
   const std::string games = store.SaveGames();
   const double gamesPlain = Median(11, [&] { PlainWrite(plainPath, games); });
   const LanguageTable table = BuiltinJapanese();
+  const DataFiles files(QFile::encodeName(folder).toStdString());
   Tfrmgamelist list(table);
   const double listShown = Median(11, [&] {
-    Tfrmsave frmsave(table, folder);
-    frmsave.LoadGames();
-    list.FillGameList(&frmsave);
+    GamesFile file(files);
+    list.FillGameList(&file);
     list.show();
     QApplication::processEvents();
     list.hide();
     list.FillGameList(nullptr);
   });
-  Tfrmsave frmsave(table, folder);
-  frmsave.LoadGames();
-  frmsave.SetBoard(1, game.QJ1().GetSolution(), rows);
+  GamesFile file(files);
   int n = 0;
   const double storeOne = Median(11, [&] {
-    const GamesStore before = frmsave.store;
-    frmsave.store.StoreGame("もう一つ " + std::to_string(n++), frmsave.ItemIndex(), game.QJ1().GetSolution(), rows,
-                            false);
-    frmsave.SaveGames(before);
+    const GamesStore before = file.store;
+    file.store.StoreGame("もう一つ " + std::to_string(n++), 1, game.QJ1().GetSolution(), rows, false);
+    file.Save(before);
   });
   n = 0;
   const double deleteOne = Median(11, [&] {
-    const GamesStore before = frmsave.store;
-    frmsave.store.DeleteGame("ゲーム " + std::to_string(5000 + n++));
-    frmsave.SaveGames(before);
+    const GamesStore before = file.store;
+    file.store.DeleteGame("ゲーム " + std::to_string(5000 + n++));
+    file.Save(before);
   });
   std::printf("games.dat with 10,000 games, %.1f MB\n", static_cast<double>(games.size()) / 1e6);
   Row("list window read, filled and shown", listShown, gamesPlain, 200);

@@ -1,6 +1,8 @@
 #include "main/RecoveryWriter.h"
 
-#include "shell/AtomicFile.h"
+#include <QFile>
+
+#include "storage/DataFiles.h"
 
 RecoveryWriter::RecoveryWriter(QString path) : path_(std::move(path)), worker_([this] { Run(); }) {}
 
@@ -48,7 +50,7 @@ void RecoveryWriter::Run() {
     busy_ = true;
     lock.unlock();
     // A failed write leaves the previous file whole; the owner hears why.
-    const QString why = WriteFileAtomically(path_, bytes);
+    const QString why = QString::fromStdString(DataFiles::WriteReplay(QFile::encodeName(path_).toStdString(), bytes));
     if (report_) report_(why);
     lock.lock();
     busy_ = false;

@@ -114,6 +114,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   dataFolder = AppPlatform().DataFolder();
   QDir().mkpath(dataFolder);
   QDir().mkpath(dataFolder + "replay");
+  files = DataFiles(QFile::encodeName(dataFolder).toStdString());
   RecoverInterruptedGame();
   if (!QDir::setCurrent(dataFolder))
     AppDialogs().Information(this, TextOf(lst1, "msg_folderfailed").arg(dataFolder));
@@ -142,7 +143,7 @@ void TForm1::LoadSettings() {
   if (settingsLoaded_) return;
   settingsLoaded_ = true;
   AppearanceSettings values;
-  TfrmAppearance::ReadSettingsFile(settings, values);
+  files.ReadSettings(settings, values);
   ApplyAppearance();
   mnAutoCheckNewVersion->setChecked(values.autoCheck);
   // A language the player chose before; without one, the built-in table.
@@ -167,7 +168,7 @@ void TForm1::CreateOtherWindows() {
   if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board(), this);
   if (!frmprintselect) frmprintselect = new Tfrmprintselect(lst1, game.board(), this);
   if (!frmAppearance) {
-    frmAppearance = new TfrmAppearance(lst1, settings, this);
+    frmAppearance = new TfrmAppearance(lst1, files, settings, this);
     frmAppearance->applyToMainBoard = [this] { ApplyAppearance(); };
   }
 }

@@ -10,6 +10,7 @@
 
 #include "controls/ControlColors.h"
 #include "main/Game.h"
+#include "storage/DataFiles.h"
 #include "storage/Settings.h"
 #include "shell/LanguageTable.h"
 
@@ -154,6 +155,7 @@ class TForm1 : public QMainWindow {
   SettingsFile settings;  // tvcfg.ini's lines
   LanguageTable lst1;
   QString dataFolder;
+  DataFiles files;  // the data folder's files
 
   // Components (objectName = member name).
   TPICSD33* sd991 = nullptr;

@@ -104,7 +104,8 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
 
   if (store) {
     settings.PutSetting("Language", code.toStdString());
-    ReportWrite(this, lst1, TfrmAppearance::FilePath(), TfrmAppearance::WriteSettingsFile(settings));
+    ReportWrite(this, lst1, QString::fromStdString(files.SettingsPath()),
+                QString::fromStdString(files.WriteSettings(settings)));
   }
   return true;
 }
@@ -126,5 +127,6 @@ void TForm1::SaveSettings() {
   // Nothing to keep when the file was never read.
   if (!settingsLoaded_) return;
   settings.PutSetting("Auto_check", mnAutoCheckNewVersion->isChecked() ? "1" : "0");
-  TfrmAppearance::WriteSettingsFile(settings);
+  ReportWrite(this, lst1, QString::fromStdString(files.SettingsPath()),
+              QString::fromStdString(files.WriteSettings(settings)));
 }

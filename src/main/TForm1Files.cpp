@@ -10,36 +10,21 @@
 #include "main/RecoveryFile.h"
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
-#include "shell/AtomicFile.h"
 #include "shell/Dialogs.h"
 
 namespace {
 
-constexpr char kLastGame[] = "lastgame.dat";
-constexpr char kRecovery[] = "recovery.dat";
-
-// A replay-format file read whole and checked; one that cannot be read
-// fails at its first line.
-ReplayParseResult ReadReplayFile(const QString& path) {
-  std::string bytes;
-  if (ReadWholeFile(path, bytes)) return ParseReplay(bytes);
-  ReplayParseResult unreadable;
-  unreadable.badLine = 1;
-  return unreadable;
-}
+std::string Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
-QString TForm1::LastGamePath() const { return dataFolder + kLastGame; }
-QString TForm1::RecoveryPath() const { return dataFolder + kRecovery; }
+QString TForm1::LastGamePath() const { return QFile::decodeName(files.LastGamePath().c_str()); }
+QString TForm1::RecoveryPath() const { return QFile::decodeName(files.RecoveryPath().c_str()); }
 
-void TForm1::RecoverInterruptedGame() {
-  // A recovery file left behind means the last run did not close cleanly:
-  // if it reads correctly it becomes the last game, so Continue brings the
-  // interrupted game back. A rename replaces lastgame.dat atomically.
-  if (!ReadReplayFile(RecoveryPath()).ok) return;
-  std::rename(QFile::encodeName(RecoveryPath()).constData(), QFile::encodeName(LastGamePath()).constData());
-}
+// A recovery file left behind means the last run did not close cleanly: if
+// it reads correctly it becomes the last game, so Continue brings the
+// interrupted game back.
+void TForm1::RecoverInterruptedGame() { files.PromoteRecovery(); }
 
 void TForm1::ScheduleRecovery() {
   if (!game.InProgress()) return;
@@ -56,7 +41,7 @@ void TForm1::ScheduleRecovery() {
 }
 
 bool TForm1::WriteGameFile(const QString& path) {
-  return ReportWrite(this, lst1, path, WriteFileAtomically(path, game.ReplayFileText()));
+  return ReportWrite(this, lst1, path, QString::fromStdString(DataFiles::WriteReplay(Native(path), game.ReplayFileText())));
 }
 
 void TForm1::InstallReplay(const ReplayData& replay) {
@@ -69,7 +54,7 @@ bool TForm1::SaveLastGame() {
   // Before the first game there is nothing to keep, and the last game of an
   // earlier run stays for Continue.
   if (game.InProgress()) {
-    const QString why = WriteFileAtomically(LastGamePath(), game.ReplayFileText());
+    const QString why = QString::fromStdString(DataFiles::WriteReplay(files.LastGamePath(), game.ReplayFileText()));
     if (!why.isEmpty()) {
       // The recovery file still holds the game and is kept; the player may
       // rather stay, free some space and close again.
@@ -79,7 +64,7 @@ bool TForm1::SaveLastGame() {
     }
   }
   // Only now that the last game is on disk may the recovery file go.
-  QFile::remove(RecoveryPath());
+  files.RemoveRecovery();
   return true;
 }
 
@@ -97,8 +82,8 @@ void TForm1::ShowKeptNotice() {
 
 void TForm1::mnContinueClick() {
   // A missing file is no error; a damaged one is said, and changes nothing.
-  if (!QFileInfo::exists(LastGamePath())) return;
-  const ReplayParseResult parsed = ReadReplayFile(LastGamePath());
+  if (!DataFiles::Exists(files.LastGamePath())) return;
+  const ReplayParseResult parsed = DataFiles::ReadReplay(files.LastGamePath());
   if (!parsed.ok) return ReportBadReplay(LastGamePath(), parsed);
   // Read before the game in play is written over it: the two swap places.
   if (!KeepReplacedGame()) return;
@@ -113,23 +98,23 @@ void TForm1::ReportBadReplay(const QString& path, const ReplayParseResult& parse
 
 void TForm1::savetClick() {
   if (!game.InProgress()) return;
-  const QString path = AppDialogs().SaveFileName(this, dataFolder + "replay");
+  const QString path = AppDialogs().SaveFileName(this, QFile::decodeName(files.ReplayFolder().c_str()));
   if (path.isEmpty()) return;
-  if (QFileInfo::exists(path) && !AppDialogs().Confirm(this, TextOf(lst1, "msg_frmstep_queryexits"))) return;
+  if (DataFiles::Exists(Native(path)) && !AppDialogs().Confirm(this, TextOf(lst1, "msg_frmstep_queryexits"))) return;
   WriteGameFile(path);
 }
 
 void TForm1::mnLoadReplayClick() {
   game.HoldClock();
   ShowClock();
-  const QString path = AppDialogs().OpenFileName(this, dataFolder + "replay");
+  const QString path = AppDialogs().OpenFileName(this, QFile::decodeName(files.ReplayFolder().c_str()));
   if (path.isEmpty()) {
     game.ClockAfterCancel();
     return ShowClock();
   }
   // The whole file is read and checked before anything changes; a bad one
   // leaves the game, its clock included, as it was.
-  const ReplayParseResult parsed = ReadReplayFile(path);
+  const ReplayParseResult parsed = DataFiles::ReadReplay(Native(path));
   const bool ok = parsed.ok && KeepReplacedGame();
   if (!ok) {
     game.ReleaseClock();

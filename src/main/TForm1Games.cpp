@@ -11,18 +11,17 @@
 
 void TForm1::btsaveClick() {
   if (!game.InProgress()) return;
-  Tfrmsave frmsave(lst1, dataFolder, this);
-  frmsave.LoadGames();
+  GamesFile games(files);
+  Tfrmsave frmsave(lst1, games, this);
   frmsave.SetBoard(game.Level(), game.QJ1().GetSolution(), BoardRows(game.board()));
   AppDialogs().ShowModal(&frmsave);
 }
 
 void TForm1::btDisplayYourGameListClick() {
   CreateOtherWindows();
-  Tfrmsave frmsave(lst1, dataFolder, this);
-  frmsave.LoadGames();
+  GamesFile games(files);
   frmgamelist->onOpen = [this](const StoredGame& stored) { return OpenStoredGame(stored); };
-  frmgamelist->FillGameList(&frmsave);
+  frmgamelist->FillGameList(&games);
   AppDialogs().ShowModal(frmgamelist);
   frmgamelist->FillGameList(nullptr);
 }

@@ -8,7 +8,6 @@
 
 #include "controls/TPICSD33.h"
 #include "shell/ApplyLanguage.h"
-#include "shell/AtomicFile.h"
 #include "shell/Dialogs.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
@@ -72,8 +71,9 @@ void TColorSwatch::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit clicked();
 }
 
-TfrmAppearance::TfrmAppearance(const LanguageTable& table, SettingsFile& file, QWidget* parent)
-    : QDialog(parent), table_(table), file_(file) {
+TfrmAppearance::TfrmAppearance(const LanguageTable& table, const DataFiles& files, SettingsFile& file,
+                               QWidget* parent)
+    : QDialog(parent), table_(table), files_(files), file_(file) {
   setObjectName("frmAppearance");
   setFixedSize(652, 446);
   auto group = [this](const char* name, int y, int h) {
@@ -172,22 +172,10 @@ void TfrmAppearance::SetTexts() {
                    table_);
 }
 
-QString TfrmAppearance::FilePath() { return AppPlatform().DataFolder() + "tvcfg.ini"; }
-
-QString TfrmAppearance::WriteSettingsFile() { return WriteSettingsFile(file_); }
-
-QString TfrmAppearance::WriteSettingsFile(const SettingsFile& file) {
-  return WriteFileAtomically(FilePath(), file.SettingsText());
-}
-
-void TfrmAppearance::ReadSettingsFile(SettingsFile& file, AppearanceSettings& settings) {
-  std::string bytes;
-  const bool read = ReadWholeFile(FilePath(), bytes);
-  if (LoadAppearanceValues(file, read ? &bytes : nullptr, settings)) WriteSettingsFile(file);
-}
+QString TfrmAppearance::WriteSettingsFile() { return QString::fromStdString(files_.WriteSettings(file_)); }
 
 void TfrmAppearance::LoadAppearance() {
-  ReadSettingsFile(file_, settings_);
+  files_.ReadSettings(file_, settings_);
   ShowSettings();
   ApplyToPreview();
 }
@@ -243,14 +231,14 @@ void TfrmAppearance::ReadBack() {
 }
 
 void TfrmAppearance::Button1Click() {
-  ReportWrite(this, table_, FilePath(), WriteSettingsFile());
+  ReportWrite(this, table_, QString::fromStdString(files_.SettingsPath()), WriteSettingsFile());
   if (applyToMainBoard) applyToMainBoard();
   accept();
 }
 
 void TfrmAppearance::Button3Click() {
   file_.ResetAppearanceDefaults();
-  ReportWrite(this, table_, FilePath(), WriteSettingsFile());
+  ReportWrite(this, table_, QString::fromStdString(files_.SettingsPath()), WriteSettingsFile());
   LoadAppearance();
 }
 

@@ -9,6 +9,7 @@
 
 #include "controls/ControlColors.h"
 #include "core/Board.h"
+#include "storage/DataFiles.h"
 #include "storage/Settings.h"
 
 class LanguageTable;
@@ -46,22 +47,18 @@ class TfrmAppearance : public QDialog {
  public:
   // file: the settings' lines, kept by the owner so that they are there
   // before (and without) this window.
-  TfrmAppearance(const LanguageTable& table, SettingsFile& file, QWidget* parent = nullptr);
+  TfrmAppearance(const LanguageTable& table, const DataFiles& files, SettingsFile& file, QWidget* parent = nullptr);
 
   void SetTexts();
   // Reads the settings file into the line list (resetting a missing or bad
   // file to the defaults and writing it), sets the boxes and swatches and
   // applies them to the preview.
   void LoadAppearance();
-  // The same read without a window: the lines and the values they hold.
-  static void ReadSettingsFile(SettingsFile& file, AppearanceSettings& settings);
-  static QString WriteSettingsFile(const SettingsFile& file);
   // A board's look with the colours of the settings.
   BoardLook Colours(const BoardLook& look) const { return ResolveColours(settings_, look); }
   SettingsFile& Lines() { return file_; }
   // Writes the line list to the file; the reason when it failed, else "".
   QString WriteSettingsFile();
-  static QString FilePath();
 
   // Called on OK, to give the main board the settings' colours.
   std::function<void()> applyToMainBoard;
@@ -101,6 +98,7 @@ class TfrmAppearance : public QDialog {
   void Button3Click();
 
   const LanguageTable& table_;
+  const DataFiles& files_;
   Board sample_;  // the preview board's cells
   SettingsFile& file_;
   AppearanceSettings settings_;

@@ -84,8 +84,8 @@ void Tfrmgamelist::SetRow(int row, const GameListEntry& entry) {
   StringGrid1->setItem(row, 1, Item(level));
 }
 
-void Tfrmgamelist::FillGameList(Tfrmsave* store) {
-  save_ = store;
+void Tfrmgamelist::FillGameList(GamesFile* games) {
+  games_ = games;
   // Texts again on every showing, so a language switch reaches this window.
   ApplyTexts();
   Relist(0);
@@ -93,10 +93,9 @@ void Tfrmgamelist::FillGameList(Tfrmsave* store) {
 }
 
 void Tfrmgamelist::Relist(int selected) {
-  Tfrmsave* store = save_;
   StringGrid1->setUpdatesEnabled(false);
   StringGrid1->clearContents();
-  const std::vector<GameListEntry> games = store ? store->store.ListGames() : std::vector<GameListEntry>{};
+  const std::vector<GameListEntry> games = games_ ? games_->store.ListGames() : std::vector<GameListEntry>{};
   StringGrid1->setRowCount(std::max<int>(1, static_cast<int>(games.size())));
   for (int row = 0; row < static_cast<int>(games.size()); ++row)
     SetRow(row, games[static_cast<std::size_t>(row)]);
@@ -111,7 +110,7 @@ void Tfrmgamelist::Relist(int selected) {
 int Tfrmgamelist::SelectedEntry() const {
   const int row = StringGrid1->currentRow();
   const QTableWidgetItem* item = row >= 0 ? StringGrid1->item(row, 0) : nullptr;
-  if (!item || !save_) return -1;
+  if (!item || !games_) return -1;
   const QVariant entry = item->data(kEntryRole);
   return entry.isValid() ? entry.toInt() : -1;
 }
@@ -126,15 +125,15 @@ void Tfrmgamelist::Button1Click() {
   const int entry = SelectedEntry();
   if (entry < 0) return;
   if (!AppDialogs().Confirm(this, TextOf(table_, "msg_frmgamelist_querydelete"))) return;
-  const GamesStore before = save_->store;
-  if (!save_->store.DeleteEntry(static_cast<std::size_t>(entry)) || !save_->SaveGames(before)) return;
+  const GamesStore before = games_->store;
+  if (!games_->store.DeleteEntry(static_cast<std::size_t>(entry)) || !SaveGames(this, table_, *games_, before)) return;
   Relist(entry);
 }
 
 void Tfrmgamelist::Button2Click() {
   const int entry = SelectedEntry();
   if (entry < 0) return;
-  const std::string old = save_->store.ListGames()[static_cast<std::size_t>(entry)].name;
+  const std::string old = games_->store.ListGames()[static_cast<std::size_t>(entry)].name;
   const int row = StringGrid1->currentRow();
   for (;;) {
     const std::optional<QString> typed =
@@ -144,8 +143,8 @@ void Tfrmgamelist::Button2Click() {
     // with replacement marks), changes nothing.
     if (!typed || *typed == QString::fromStdString(old)) return;
     const std::string answer = typed->toStdString();
-    const GamesStore before = save_->store;
-    switch (save_->store.RenameEntry(static_cast<std::size_t>(entry), answer)) {
+    const GamesStore before = games_->store;
+    switch (games_->store.RenameEntry(static_cast<std::size_t>(entry), answer)) {
       case RenameResult::Unchanged:
       case RenameResult::NotFound:
         return;
@@ -156,7 +155,7 @@ void Tfrmgamelist::Button2Click() {
         AppDialogs().Information(this, TextOf(table_, "msg_frmgamelist_queryexits"));
         continue;
       case RenameResult::Renamed:
-        if (save_->SaveGames(before)) Relist(row);
+        if (SaveGames(this, table_, *games_, before)) Relist(row);
         return;
     }
   }
@@ -169,7 +168,7 @@ void Tfrmgamelist::Button3Click() {
     return;
   }
   StoredGame game;
-  if (!save_->store.ReadEntry(static_cast<std::size_t>(entry), game)) {
+  if (!games_->store.ReadEntry(static_cast<std::size_t>(entry), game)) {
     // Checked before anything changes: the board stays as it was.
     AppDialogs().Information(this, TextOf(table_, "msg_frmgamelist_damagedopen"));
     return;

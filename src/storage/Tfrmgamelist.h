@@ -1,7 +1,7 @@
 #pragma once
 // "Choose a sudoku": the stored games in a two-column grid (name, level),
 // with Delete, Rename, OK (or a double-click) to open, and Cancel. Made once
-// at start-up; each showing works on the store of a fresh Tfrmsave.
+// at start-up; each showing works on the saved games it is given.
 
 #include <QDialog>
 #include <functional>
@@ -11,7 +11,7 @@
 class LanguageTable;
 class QPushButton;
 class QTableWidget;
-class Tfrmsave;
+class GamesFile;
 
 class Tfrmgamelist : public QDialog {
   Q_OBJECT
@@ -21,7 +21,7 @@ class Tfrmgamelist : public QDialog {
 
   // Sets the texts from the active table and lists the games of store
   // (nullptr: none, and the window forgets the store it had).
-  void FillGameList(Tfrmsave* store);
+  void FillGameList(GamesFile* games);
   // The name of the game in the selected row, "" for the empty row.
   std::string SelectedName() const;
   // The selected row's place in the store's list, -1 for the empty row.
@@ -49,5 +49,5 @@ class Tfrmgamelist : public QDialog {
   void Relist(int row);
 
   const LanguageTable& table_;
-  Tfrmsave* save_ = nullptr;
+  GamesFile* games_ = nullptr;
 };

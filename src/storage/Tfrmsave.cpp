@@ -1,6 +1,5 @@
 #include "storage/Tfrmsave.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,11 +7,10 @@
 #include <QRadioButton>
 
 #include "shell/ApplyLanguage.h"
-#include "shell/AtomicFile.h"
 #include "shell/Dialogs.h"
 
-Tfrmsave::Tfrmsave(const LanguageTable& table, const QString& dataFolder, QWidget* parent)
-    : QDialog(parent), table_(table), dataFolder_(dataFolder) {
+Tfrmsave::Tfrmsave(const LanguageTable& table, GamesFile& games, QWidget* parent)
+    : QDialog(parent), table_(table), games_(games) {
   setObjectName("frmsave");
   setFixedSize(296, 200);
   Label1 = new QLabel("Game Name:", this);
@@ -51,29 +49,10 @@ Tfrmsave::Tfrmsave(const LanguageTable& table, const QString& dataFolder, QWidge
   SetItemTexts(items, "frmsave", "RadioGroup1", table_);
 }
 
-QString Tfrmsave::FilePath() const { return dataFolder_ + "games.dat"; }
-
-void Tfrmsave::LoadGames() {
-  std::string bytes;
-  if (ReadWholeFile(FilePath(), bytes)) {
-    store.LoadGames(bytes);
-    return;
-  }
-  store.LoadGames({});
-  if (QFileInfo::exists(FilePath())) {
-    // There but unreadable: never overwrite what could not be read.
-    readFailed_ = true;
-    return;
-  }
-  WriteFileAtomically(FilePath(), store.SaveGames());
-}
-
-bool Tfrmsave::SaveGames(const GamesStore& before) {
-  QString error = readFailed_ ? QStringLiteral("the file could not be read") : QString();
-  if (error.isEmpty()) error = WriteFileAtomically(FilePath(), store.SaveGames());
-  if (ReportWrite(this, table_, FilePath(), error)) return true;
-  store = before;
-  return false;
+// After a change of the store: written at once, or the player is told and
+// the store is what the file still holds.
+bool SaveGames(QWidget* parent, const LanguageTable& table, GamesFile& games, const GamesStore& before) {
+  return ReportWrite(parent, table, QString::fromStdString(games.Path()), QString::fromStdString(games.Save(before)));
 }
 
 void Tfrmsave::SetBoard(int level, std::string solution, std::vector<std::string> rows) {
@@ -102,6 +81,7 @@ void Tfrmsave::Button2Click() { reject(); }
 
 void Tfrmsave::StoreGame() {
   const std::string name = Edit1->text().toStdString();
+  GamesStore& store = games_.store;
   const GamesStore before = store;
   bool overwrite = false;
   if (store.FindGame(name) != 0) {
@@ -110,5 +90,5 @@ void Tfrmsave::StoreGame() {
   }
   if (store.StoreGame(name, ItemIndex(), solution_, rows_, overwrite) != StoreResult::Stored) return;
   // Saved is said only once the file holds it.
-  if (SaveGames(before)) AppDialogs().Information(this, TextOf(table_, "msg_frmsave_saved"));
+  if (SaveGames(this, table_, games_, before)) AppDialogs().Information(this, TextOf(table_, "msg_frmsave_saved"));
 }

@@ -55,7 +55,7 @@ const WriteStep kSteps[] = {WriteStep::Open, WriteStep::Write, WriteStep::Sync, 
 }  // namespace
 
 TEST_F(WriteFailureTest, CommandsThatWriteSaySoAndNeverReportSuccess) {
-  const QString games = folder + "games.dat", replay = folder + "replay/mine", settings = TfrmAppearance::FilePath();
+  const QString games = folder + "games.dat", replay = folder + "replay/mine", settings = folder + "tvcfg.ini";
   const QString page = Tfrmprintselect::PagePath();
   const std::vector<std::pair<QString, std::function<void()>>> writers = {
       {games,

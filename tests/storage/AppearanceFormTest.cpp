@@ -10,20 +10,24 @@
 #include "core/TextFile.h"
 #include "main/FormFixture.h"
 #include "core/StepLine.h"
+#include "shell/Platform.h"
 #include "storage/TfrmAppearance.h"
 #include "support/GameTestAccess.h"
 
 namespace {
 
+// Where the main window keeps its settings: the test's data folder.
+QString SettingsPath() { return AppPlatform().DataFolder() + "tvcfg.ini"; }
+
 void WriteSettings(const std::string& text) {
-  QFile f(TfrmAppearance::FilePath());
+  QFile f(SettingsPath());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
   f.write(text.data(), static_cast<qint64>(text.size()));
 }
 
 std::vector<std::string> SettingsLines() {
   std::string bytes;
-  EXPECT_TRUE(ReadFileBytes(TfrmAppearance::FilePath().toStdString(), bytes));
+  EXPECT_TRUE(ReadFileBytes(SettingsPath().toStdString(), bytes));
   return SplitTextLines(bytes);
 }
 
@@ -42,7 +46,7 @@ class AppearanceTest : public FormTest {
 }  // namespace
 
 TEST_F(AppearanceTest, StartUpAppliesTheFileOrWritesTheDefaults) {
-  QFile::remove(TfrmAppearance::FilePath());
+  QFile::remove(SettingsPath());
   Restart("");
   // An empty file has no colour: everything is reset and written.
   EXPECT_EQ(SettingsLines().size(), 14u);
@@ -107,12 +111,12 @@ TEST_F(AppearanceTest, AFailedSettingsWriteSaysSoAndKeepsTheGame) {
   Restart("");
   Deal(SparseLine());
   const std::string board = BoardToStep(GameTestAccess::board(form->game));
-  QFile::remove(TfrmAppearance::FilePath());
-  ASSERT_TRUE(QDir().mkpath(TfrmAppearance::FilePath()));  // a folder cannot be replaced by a file
+  QFile::remove(SettingsPath());
+  ASSERT_TRUE(QDir().mkpath(SettingsPath()));  // a folder cannot be replaced by a file
   window().Button1->click();
   ASSERT_FALSE(dialogs.shown.isEmpty());
   EXPECT_TRUE(dialogs.shown.last().startsWith("info:" + Text("msg_writefailed").section("%1", 0, 0)))
       << dialogs.shown.last().toStdString();
   EXPECT_EQ(BoardToStep(GameTestAccess::board(form->game)), board);
-  QDir(TfrmAppearance::FilePath()).removeRecursively();
+  QDir(SettingsPath()).removeRecursively();
 }
