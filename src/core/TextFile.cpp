@@ -140,8 +140,13 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
-  bytes = std::move(data);
+  try {
+    // A folder opens, then fails its first read by throwing from the stream buffer.
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    bytes = std::move(data);
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   return true;
 }
