@@ -35,7 +35,7 @@ using Clock = std::chrono::steady_clock;
 struct Stats {
   size_t n = 0;
   double totalUs = 0, medianUs = 0, worstUs = 0;
-  double PerSecond() const { return totalUs > 0 ? n * 1e6 / totalUs : 0; }
+  double PerSecond() const { return totalUs > 0 ? static_cast<double>(n) * 1e6 / totalUs : 0; }
   double MeanUs() const { return n ? totalUs / static_cast<double>(n) : 0; }
 };
 
@@ -350,8 +350,8 @@ int main(int argc, char** argv) {
 
     // The ordered search on an even sample across the set.
     failures += SampleOrderedSearch(puzzles, answers, us, oracleSample, oracleLimit, 0, [](const std::string& p) {
-      Tfrm_sol engine;
-      return Answer(DocumentedCountSolutions(engine, p));
+      Tfrm_sol ordered;
+      return Answer(DocumentedCountSolutions(ordered, p));
     });
   }
   if (!fuzzCorpus.empty()) {

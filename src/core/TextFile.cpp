@@ -1,6 +1,5 @@
 #include "core/TextFile.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -127,13 +126,15 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  // A folder opens as a stream that reads as empty: it is no file.
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return false;
-  bytes = std::move(data);
+  try {
+    // A folder opens, then fails its first read by throwing from the stream buffer.
+    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+    bytes = std::move(data);
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   return true;
 }

@@ -45,5 +45,14 @@ void ForEachTextLine(std::string_view text, Fn&& fn) {
 // first line itself begins like one (then a UTF-8 mark keeps it apart).
 std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
+// Why a reader refuses a file: the 1-based number of the first bad line, or
+// 0 when the fault is the whole file's (too large, empty, a value missing).
+struct FileProblem {
+  int line = 0;
+  std::string reason;
+
+  bool operator==(const FileProblem&) const = default;
+};
+
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadFileBytes(const std::string& path, std::string& bytes);

@@ -31,33 +31,49 @@ int LevelDigit(const std::string& line) {
   return line[i] - '0';
 }
 
+// Where a record is damaged: the 0-based offset of its first bad line from
+// the "Name=" line, and why, so that a check can name the line.
+struct RecordFault {
+  std::size_t offset = 0;
+  std::string reason;
+};
+
+bool Fault(RecordFault* fault, std::size_t offset, std::string reason) {
+  if (fault != nullptr) *fault = {offset, std::move(reason)};
+  return false;
+}
+
 // Parses the 13 lines of a record starting at lines[first]; false when any of
-// them is malformed. game may be null when only the check is wanted.
-bool ParseRecord(const std::vector<std::string>& lines, std::size_t first, StoredGame* game) {
+// them is malformed, with fault (when not null) saying where and why. game
+// may be null when only the check is wanted.
+bool ParseRecord(const std::vector<std::string>& lines, std::size_t first, StoredGame* game,
+                 RecordFault* fault = nullptr) {
   const std::string& levelLine = lines[first + 1];
   const int level = LevelDigit(levelLine);
-  if (level < 0 || level > 5) return false;
+  if (level < 0 || level > 5) return Fault(fault, 1, "no level digit 0-5");
 
   Board board;
   for (int r = 1; r <= 9; ++r) {
-    std::string row = lines[first + 1 + static_cast<std::size_t>(r)];
+    const std::size_t offset = 1 + static_cast<std::size_t>(r);
+    std::string row = lines[first + offset];
     while (!row.empty() && row.back() == ' ') row.pop_back();  // an editor may strip the padding
-    if (row.size() > 9 * kFieldWidth) return false;
+    if (row.size() > 9 * kFieldWidth) return Fault(fault, offset, "row longer than nine 10-character fields");
     row = PadRight(std::move(row), 9 * kFieldWidth);
     for (int c = 1; c <= 9; ++c) {
       const std::string field = row.substr(static_cast<std::size_t>(c - 1) * kFieldWidth, kFieldWidth);
-      if (field[0] < '1' || field[0] > '3') return false;
+      const std::string where = "column " + std::to_string(c) + ": ";
+      if (field[0] < '1' || field[0] > '3') return Fault(fault, offset, where + "state is not 1, 2 or 3");
       Cell& cell = board.at(r, c);
       cell.state = static_cast<CellState>(field[0] - '0');
       std::size_t b = 1, e = field.size();
       while (b < e && field[b] == ' ') ++b;
       while (e > b && field[e - 1] == ' ') --e;
       cell.digits = field.substr(b, e - b);
-      if (!CellDigitsValid(cell)) return false;
+      if (!CellDigitsValid(cell)) return Fault(fault, offset, where + "digits do not fit the state");
     }
   }
   for (std::size_t k = 11; k < kRecordLines; ++k)
-    if (!TrimControl(lines[first + k]).empty()) return false;
+    if (!TrimControl(lines[first + k]).empty()) return Fault(fault, k, "a record ends with two empty lines");
 
   if (game != nullptr) {
     game->level = level;
@@ -72,6 +88,28 @@ bool ParseRecord(const std::vector<std::string>& lines, std::size_t first, Store
 }
 
 }  // namespace
+
+std::vector<FileProblem> GamesStore::Problems() const {
+  std::vector<FileProblem> problems;
+  for (const Record& rec : records_) {
+    if (!rec.damaged) continue;
+    const int line = static_cast<int>(rec.first) + 1;
+    RecordFault fault;
+    if (!rec.named) {
+      // The entry's first line may be blank; name the line a reader sees.
+      std::size_t i = rec.first;
+      while (TrimControl(lines_[i]).empty()) ++i;
+      problems.push_back({static_cast<int>(i) + 1, "lines outside any record (no \"Name=\" line before them)"});
+    } else if (rec.count < kRecordLines) {
+      problems.push_back({line, "record has " + std::to_string(rec.count) + " of its 13 lines"});
+    } else if (cut_ && rec.first + kRecordLines == lines_.size()) {
+      problems.push_back({static_cast<int>(lines_.size()), "the last line has no line break: the file was cut"});
+    } else if (!ParseRecord(lines_, rec.first, nullptr, &fault)) {
+      problems.push_back({line + static_cast<int>(fault.offset), fault.reason});
+    }
+  }
+  return problems;
+}
 
 bool IsStorableName(const std::string& name) {
   return !name.empty() && name.find_first_of("\r\n") == std::string::npos;

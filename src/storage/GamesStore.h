@@ -25,6 +25,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/TextFile.h"
+
 class Board;
 
 struct GameListEntry {
@@ -78,6 +80,9 @@ class GamesStore {
   bool ReadEntry(std::size_t entry, StoredGame& game) const;
   bool DeleteEntry(std::size_t entry);
   RenameResult RenameEntry(std::size_t entry, const std::string& newName);
+
+  // Every damaged entry in file order, each with its first bad line.
+  std::vector<FileProblem> Problems() const;
 
   const std::vector<std::string>& Gamelist() const { return lines_; }
 

@@ -1,5 +1,6 @@
 #include "storage/Settings.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/TQJ.h"
@@ -28,6 +29,10 @@ const char* const kDefaultLines[] = {
 };
 
 constexpr const char* kLanguageKey = "Language";
+
+// The colours ReadAppearance needs, in the order it reads them.
+const char* const kColourKeys[] = {"Board color1",     "Board color2",    "Fixed Number color",
+                                   "Big Number color", "Candidate color", "highlight_color"};
 
 bool ParseColour(const std::string& text, int& value) {
   const char* begin = text.data();
@@ -61,6 +66,11 @@ std::size_t SettingsFile::FindKeyLine(const std::string& key) const {
   for (std::size_t i = 0; i < lines_.size(); ++i)
     if (lines_[i].find(needle) != std::string::npos) return i;
   return lines_.size();
+}
+
+int SettingsFile::KeyLine(const std::string& key) const {
+  const std::size_t i = FindKeyLine(key);
+  return i == lines_.size() ? 0 : static_cast<int>(i) + 1;
 }
 
 std::string SettingsFile::GetSetting(const std::string& key) const {
@@ -102,6 +112,34 @@ bool ReadAppearance(const SettingsFile& file, AppearanceSettings& settings) {
   if (!colours) return false;
   settings = s;
   return true;
+}
+
+bool IsSettingsKey(std::string_view key) {
+  if (key == kLanguageKey) return true;
+  for (const char* line : kDefaultLines) {
+    const std::string_view text(line);
+    const std::size_t eq = text.find('=');
+    if (eq != std::string_view::npos && text.substr(0, eq) == key) return true;
+  }
+  return false;
+}
+
+std::vector<FileProblem> CheckSettings(std::string_view bytes) {
+  SettingsFile file;
+  if (!file.LoadSettings(bytes)) return {{0, "larger than 1 MiB: not a settings file"}};
+  std::vector<FileProblem> bad, missing;
+  int value = 0;
+  for (const char* key : kColourKeys) {
+    const int line = file.KeyLine(key);
+    if (line == 0)
+      missing.push_back({0, std::string("no \"") + key + "=\" line"});
+    else if (!ParseColour(file.GetSetting(key), value))
+      bad.push_back({line, std::string("\"") + key + "\" is not a decimal integer"});
+  }
+  std::stable_sort(bad.begin(), bad.end(), [](const FileProblem& a, const FileProblem& b) { return a.line < b.line; });
+  bad.insert(bad.end(), missing.begin(), missing.end());
+  if (bad.size() > 1) bad.resize(1);
+  return bad;
 }
 
 bool LoadAppearanceValues(SettingsFile& file, const std::string* bytes, AppearanceSettings& settings) {

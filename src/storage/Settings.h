@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/BoardLook.h"
+#include "core/TextFile.h"
 
 class SettingsFile {
  public:
@@ -31,6 +32,8 @@ class SettingsFile {
   void ResetAppearanceDefaults();
 
   const std::vector<std::string>& Lines() const { return lines_; }
+  // 1-based number of the key's line (found as GetSetting finds it), 0 when absent.
+  int KeyLine(const std::string& key) const;
 
  private:
   std::size_t FindKeyLine(const std::string& key) const;  // lines_.size() when absent
@@ -53,6 +56,16 @@ struct AppearanceSettings {
 
   bool operator==(const AppearanceSettings&) const = default;
 };
+
+// True for the keys the program writes ("Board color1", "Auto_check", ...,
+// "Language"): how a settings file is told from other key=value files.
+bool IsSettingsKey(std::string_view key);
+
+// What makes LoadAppearanceValues throw a file away and reset the defaults:
+// too large (line 0), a colour that is not a decimal integer (its line) or
+// a colour missing (line 0). Several faults: the first in the file, missing
+// colours last. Nothing when the file is read as it stands.
+std::vector<FileProblem> CheckSettings(std::string_view bytes);
 
 // Reads every value from the lines; false when a colour is missing or not a
 // decimal integer, in which case the caller resets the defaults. A missing

@@ -47,7 +47,7 @@ TEST(BankContent, EveryLineIsAPuzzleOfItsLevel) {
       }
       ASSERT_EQ(FastSolver::CountUpTo(puzzle, 2, &solution), 1) << where << ' ' << line;
       for (size_t i = 0; i < 81; ++i)
-        if (!puzzle[i]) ASSERT_EQ(line[i], static_cast<char>('A' + solution[i] - 1)) << where << " cell " << i;
+        if (!puzzle[i]) { ASSERT_EQ(line[i], static_cast<char>('A' + solution[i] - 1)) << where << " cell " << i; }
       EXPECT_GE(clues, 17) << where;
       EXPECT_GE(clues, range.min) << where;
       EXPECT_LE(clues, range.max) << where;

@@ -96,7 +96,7 @@ TEST(Coach, EveryHintOnGamesInProgressIsSound) {
           EXPECT_NE(shown.cell(x.cell).digits.find(static_cast<char>('0' + x.digit)), std::string::npos) << where;
           EXPECT_NE(p.solution[static_cast<size_t>(x.cell)], '0' + x.digit) << where;
         }
-        if (HasSingle(shown)) EXPECT_LE(h.technique, Technique::HiddenSingle) << where;
+        if (HasSingle(shown)) { EXPECT_LE(h.technique, Technique::HiddenSingle) << where; }
         EXPECT_EQ(h.needsCandidates, valuesOnly && h.technique > Technique::HiddenSingle) << where;
         // Every step is put into words: no key missing, no placeholder left.
         const HintTexts texts = HintWords(h, BuiltinJapanese());

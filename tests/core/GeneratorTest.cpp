@@ -130,7 +130,7 @@ TEST(Generator, CandidatesAreReproducible) {
   // The candidate keeps to its solution and, past the singles levels, is
   // minimal: every clue is needed for uniqueness.
   for (size_t i = 0; i < 81; ++i)
-    if (a.puzzle[i]) EXPECT_EQ(a.puzzle[i], a.solution[i]);
+    if (a.puzzle[i]) { EXPECT_EQ(a.puzzle[i], a.solution[i]); }
   for (size_t i = 0; i < 81; ++i) {
     if (!a.puzzle[i]) continue;
     Grid less = a.puzzle;

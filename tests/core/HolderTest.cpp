@@ -164,5 +164,5 @@ TEST(Holder, LoadBoardFromHolderWithAndWithoutCandidates) {
   for (int i = 0; i < kCells; ++i) b.cell(i).digits = "9";
   LoadBoardFromHolder(b, q, false);
   for (int i = 0; i < kCells; ++i)
-    if (!q.node(i).isGiven) EXPECT_EQ(b.cell(i).digits, "9");
+    if (!q.node(i).isGiven) { EXPECT_EQ(b.cell(i).digits, "9"); }
 }

@@ -19,8 +19,8 @@ void ExpectSameCount(Tfrm_sol& fast, Tfrm_sol& oracle, const std::string& p) {
   const auto want = DocumentedCountSolutions(oracle, p);
   const auto got = fast.CountSolutions(p);
   ASSERT_EQ(got.result, want.result) << p;
-  if (want.result != 1) EXPECT_EQ(got.first, want.first) << p;
-  if (want.result == 2) EXPECT_EQ(got.other, want.other) << p;
+  if (want.result != 1) { EXPECT_EQ(got.first, want.first) << p; }
+  if (want.result == 2) { EXPECT_EQ(got.other, want.other) << p; }
 }
 
 void ExpectSameSolve(Tfrm_sol& fast, Tfrm_sol& oracle, const std::string& p) {
@@ -302,7 +302,9 @@ TEST(SolverProperty, ClauseLearningFindsACompletionExactlyWhenOneExists) {
         for (int k = 0; k < 9; ++k)
           if (unit(u, k) == c)
             for (int j = 0; j < 9; ++j)
-              if (unit(u, j) != c) EXPECT_NE(witness[unit(u, j)], witness[c]) << p;
+              if (unit(u, j) != c) {
+                EXPECT_NE(witness[unit(u, j)], witness[c]) << p;
+              }
     }
   }
   EXPECT_GT(found, 10);

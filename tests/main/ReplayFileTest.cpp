@@ -43,9 +43,8 @@ std::string Utf16Le(const std::string& ascii) {
 
 TEST(ReplayFile, WritesTheGoldenTextAndReadsItBack) {
   const ReplayData game{3, kGivens, kSolution, {kStep1, kStep2, kStep3}};
+  // The written bytes: tests/fixtures/replay, GoldenFilesTest.
   const std::string text = ReplayText(game);
-  EXPECT_EQ(text, "3 " + kGivens + "\r\n" + kSolution + "\r\n" + kStep1 + "\r\n" + kStep2 + "\r\n" +
-                      kStep3 + "\r\n");
 
   const ReplayParseResult r = ParseReplay(text);
   ASSERT_TRUE(r.ok) << r.badLine << " " << r.reason;

@@ -36,7 +36,7 @@ TEST_P(LanguageFileTest, HoldsExactlyTheBuiltInKeysEachWithATextWhereTheBuiltInH
   EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()), std::set<std::string>(builtin.begin(), builtin.end()));
   EXPECT_EQ(keys.size(), builtin.size()) << "a key occurs twice";
   for (const std::string& key : builtin) {
-    if (!BuiltinJapanese().LookupText(key).empty()) EXPECT_NE(t.LookupText(key), "") << key;
+    if (!BuiltinJapanese().LookupText(key).empty()) { EXPECT_NE(t.LookupText(key), "") << key; }
   }
   EXPECT_EQ(t.LookupText("frm_about.lbl1.caption"), "Tessvar 4.8");
   EXPECT_EQ(t.LookupText("frm_about.lbl2.caption"), std::string(kMakerWebAddress));

@@ -54,8 +54,8 @@ TEST(GamesStore, StoresTheGoldenRecordAndOpensItAgain) {
   store.LoadGames("");
   ASSERT_EQ(store.StoreGame("New Game", 2, kSolution, BoardRows(board), false), StoreResult::Stored);
   ASSERT_EQ(store.StoreGame("Mystery", 5, "", BoardRows(board), false), StoreResult::Stored);
+  // The written bytes: tests/fixtures/games, GoldenFilesTest.
   const std::string file = store.SaveGames();
-  EXPECT_EQ(file, Record("New Game", "2 " + kSolution) + Record("Mystery", "5 "));
 
   GamesStore again;
   again.LoadGames(file);
