@@ -542,3 +542,153 @@ void Game::ReleaseClock() {
   clockRunning_ = heldRunning_;
   elapsedMs_ = heldMs_;
 }
+
+// --- the coach ---------------------------------------------------------------------
+
+std::string Game::CoachSignature() const {
+  return BoardToStep(board_) + '|' + static_cast<char>('0' + static_cast<int>(mode_)) +
+         static_cast<char>('0' + selectedDigit_);
+}
+
+int Game::CoachLevel() const {
+  return coachLevel_ > 0 && inProgress_ && coachBoard_ == CoachSignature() ? coachLevel_ : 0;
+}
+
+GameOutcome Game::CoachNext() {
+  if (!inProgress_) return {};
+  const int level = CoachLevel();
+  if (level == 0) {
+    // Without candidates on the board the coach reads the values only.
+    coachHint_ = FindHint(board_, {mode_ == DisplayMode::None}, QJ1_.GetSolution());
+    coachBoard_ = CoachSignature();
+    coachLevel_ = 1;
+    return {};
+  }
+  if (level < 3) {
+    coachLevel_ = level + 1;
+    return {};
+  }
+  return ApplyCoachHint();
+}
+
+GameOutcome Game::ApplyCoachHint() {
+  const ::Hint& h = coachHint_;
+  auto place = [&](int index, int digit) {
+    Cell& c = board_.cell(index);
+    c.digits = DigitText(digit);
+    c.state = CellState::Placed;
+    // As a press would: pruning follows the switch, and never without candidates.
+    if (autoUpdate_ && mode_ != DisplayMode::None) board_.RemoveDigitFromPeers(c.row, c.col);
+  };
+  switch (h.kind) {
+    case HintKind::Invalid:
+    case HintKind::Solved:
+      coachLevel_ = 0;
+      return {};
+    case HintKind::Step:
+      if (h.needsCandidates) return {"coach_needcandidates", false};
+      for (const CellDigit& p : h.placements) place(p.cell, p.digit);
+      for (const CellDigit& e : h.eliminations) {
+        Cell& c = board_.cell(e.cell);
+        if (c.isOpen()) c.digits = DeleteFirst(c.digits, DigitText(e.digit));
+      }
+      break;
+    case HintKind::WrongDigit:
+      for (int cell : h.cells) {
+        board_.cell(cell).state = CellState::Open;
+        board_.cell(cell).digits.clear();
+      }
+      // Their candidates once every wrong digit has gone.
+      for (int cell : h.cells) {
+        Cell& c = board_.cell(cell);
+        if (mode_ != DisplayMode::None) c.digits = board_.FreeDigits(c.row, c.col);
+      }
+      break;
+    case HintKind::MissingCandidate:
+      for (std::size_t i = 0; i < h.cells.size() && i < h.digits.size(); ++i) {
+        Cell& c = board_.cell(h.cells[i]);
+        c.digits = UnionDigits(c.digits, DigitText(h.digits[i]));
+      }
+      break;
+    case HintKind::Stuck:
+      if (branch_ == BranchState::Trying) return {"coach_branchopen", false};
+      if (branch_ != BranchState::Idle || h.cells.empty() || h.digits.empty()) return {};
+      StartBranch();
+      place(h.cells.front(), h.digits.front());
+      break;
+  }
+  coachLevel_ = 0;
+  hintCell_ = -1;
+  Changed();
+  if (board_.IsSolved()) return Announce("msg_Puzzlesolved", true);
+  return {};
+}
+
+namespace {
+
+// The first cell of a logged board that is wrong against the solution: a
+// placed digit that differs, or an open cell whose candidates (when it has
+// any) lack its digit. Reads the line in place: a long log is walked in
+// well under a frame.
+int FirstWrongCell(std::string_view line, const std::string& solution, int* digit, bool* removed) {
+  int cell = 0;
+  std::size_t at = 0;
+  while (cell < kCells && at <= line.size()) {
+    std::size_t end = line.find(',', at);
+    if (end == std::string_view::npos) end = line.size();
+    std::string_view token = line.substr(at, end - at);
+    while (!token.empty() && static_cast<unsigned char>(token.front()) <= ' ') token.remove_prefix(1);
+    while (!token.empty() && static_cast<unsigned char>(token.back()) <= ' ') token.remove_suffix(1);
+    const char want = solution[static_cast<std::size_t>(cell)];
+    if (!token.empty() && token[0] == '2' && token.size() == 2 && token[1] != want) {
+      *digit = token[1] - '0';
+      *removed = false;
+      return cell;
+    }
+    if (!token.empty() && token[0] == '3' && token.size() > 1 && token.find(want, 1) == std::string_view::npos) {
+      *digit = want - '0';
+      *removed = true;
+      return cell;
+    }
+    at = end + 1;
+    ++cell;
+  }
+  return -1;
+}
+
+}  // namespace
+
+Mistake Game::FindFirstMistake() const {
+  const std::string solution = QJ1_.GetSolution();
+  if (!inProgress_ || solution.size() != static_cast<std::size_t>(kCells)) return {};
+  const std::vector<std::string>& log = steps_.memostep;
+  for (std::size_t n = 0; n < log.size(); ++n) {
+    Mistake m;
+    m.cell = FirstWrongCell(log[n], solution, &m.digit, &m.removed);
+    if (m.cell < 0) continue;
+    m.step = static_cast<int>(n) + 1;
+    return m;
+  }
+  return {};
+}
+
+bool Game::GoToFirstMistake(Mistake* found) {
+  const Mistake m = FindFirstMistake();
+  if (found) *found = m;
+  if (m.step == 0) return false;
+  // The board before the step that went wrong; the starting board itself
+  // when it was already wrong.
+  steps_.StepIndex = std::max(0, m.step - 2) + 1;
+  GoToStep(&Tfrmstep::StepBack);
+  return true;
+}
+
+GradeResult Game::SolvingPath() const {
+  Grid givens{};
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = board_.cell(i);
+    givens[static_cast<std::size_t>(i)] =
+        c.state == CellState::Given ? static_cast<std::uint8_t>(c.digits[0] - '0') : std::uint8_t{0};
+  }
+  return Grade(givens);
+}

@@ -13,6 +13,8 @@
 
 #include "core/Board.h"
 #include "core/BoardLook.h"
+#include "core/Coach.h"
+#include "core/Grader.h"
 #include "core/RandomSource.h"
 #include "core/TQJ.h"
 #include "core/Tfrm_sol.h"
@@ -31,6 +33,14 @@ enum class BranchState { Off, Idle, Trying };
 struct GameOutcome {
   std::string message;  // language key of an information box, or empty
   bool solved = false;  // the player has just solved the puzzle
+};
+
+// The first step of the log that went wrong (see FindFirstMistake).
+struct Mistake {
+  int step = 0;      // 1-based line of the log; 0 when there is none
+  int cell = -1;     // the first cell in reading order that went wrong there
+  int digit = 0;     // the wrong digit placed, or the solution digit removed
+  bool removed = false;  // a candidate removed rather than a digit placed
 };
 
 // One entry of the cell menu.
@@ -174,6 +184,28 @@ class Game {
   std::string CellHintKey(int index) const;
   std::string CandidateHintKey() const;
 
+  // --- the coach ---
+  // Which level of the hint is shown: 0 none, 1 the nudge, 2 where, 3 the
+  // move. Any change of the board, the display mode or the selected digit
+  // ends the ladder, as EndCoach does.
+  int CoachLevel() const;
+  const ::Hint& CoachHint() const { return coachHint_; }
+  // One use of the Coach command: the next level of the same hint; after
+  // the move, the step applied as one move of the player, logged as one
+  // step. The outcome's message is a key when the step cannot be applied.
+  GameOutcome CoachNext();
+  void EndCoach() { coachLevel_ = 0; }
+
+  // The first step of the log whose board holds a wrong placed digit or an
+  // open cell whose candidates lack its solution digit (an empty candidate
+  // string is no mistake); step 0 when there is none or no solution is known.
+  Mistake FindFirstMistake() const;
+  // Shows the log at the step before that mistake (the later steps stay for
+  // Next Step); false when there is none.
+  bool GoToFirstMistake(Mistake* found);
+  // What the puzzle needs from its givens: the grader's steps per technique.
+  GradeResult SolvingPath() const;
+
   // --- the clock around Load Replay's dialog ---
   // Stopped while the dialog is open; a cancelled dialog leaves it stopped
   // at zero, a file that cannot be loaded gives back what it was.
@@ -207,6 +239,11 @@ class Game {
   std::int64_t elapsedMs_ = 0;
   BranchState branch_ = BranchState::Off;
   std::string levelCaption_;
+  ::Hint coachHint_;
+  int coachLevel_ = 0;
+  std::string coachBoard_;  // the board, mode and digit the hint was found for
+  std::string CoachSignature() const;
+  GameOutcome ApplyCoachHint();
   int cursor_ = IndexOf(5, 5);
   std::uint32_t paint_ = 0x00FFFF;  // yellow, the palette's first choice
   bool heldRunning_ = false;

@@ -99,6 +99,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   CreateDigitBars();
   CreateBottomToolBar();
   CreateStatusBar();
+  CreateCoach();
   pp = new QMenu(this);
   pp->setObjectName("pp");
   connect(pp, &QMenu::triggered, this, &TForm1::CellMenuClick);
@@ -221,6 +222,10 @@ void TForm1::CreateMenus() {
   separator(tools, "N3");
   mnCopyPuzzleToClipboard = item(tools, "mnCopyPuzzleToClipboard", "Copy Puzzle To Clipboard");
   CreateLanguageMenu(tools);
+  separator(tools, "N21");
+  mnCoach = item(tools, "mnCoach", "Coach");
+  mnFirstMistake = item(tools, "mnFirstMistake", "Find My First Mistake");
+  mnSolvingPath = item(tools, "mnSolvingPath", "Solving Path");
 
   QMenu* help = menu("mnHelp", "Help");
   mnContent = item(help, "mnContent", "Contents");
@@ -248,6 +253,10 @@ void TForm1::WireCommands() {
   auto on = [this](QAction* a, void (TForm1::*handler)()) { connect(a, &QAction::triggered, this, handler); };
   auto click = [this](QToolButton* b, void (TForm1::*handler)()) { connect(b, &QToolButton::clicked, this, handler); };
   on(mnContinue, &TForm1::mnContinueClick);
+  on(mnCoach, &TForm1::btCoachClick);
+  on(mnFirstMistake, &TForm1::mnFirstMistakeClick);
+  on(mnSolvingPath, &TForm1::mnSolvingPathClick);
+  click(btCoach, &TForm1::btCoachClick);
   on(savet, &TForm1::savetClick);
   on(mnLoadReplay, &TForm1::mnLoadReplayClick);
   on(mnSaveCurrentBoard, &TForm1::btsaveClick);
@@ -455,6 +464,7 @@ void TForm1::CreateBottomToolBar() {
   btlast = AddToolButton(ToolBar2, "btlast", "last", "Last Step");
   connect(btlast, &QToolButton::clicked, this, &TForm1::btlastClick);
   AddToolSeparator(ToolBar2, "ToolButton15");
+  btCoach = AddToolButton(ToolBar2, "btCoach", "coach", "Coach");
   // The solved marker comes and goes, so it sits on the bar rather than in
   // its row of actions.
   WC_Label = new QLabel(ToolBar2);

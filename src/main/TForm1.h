@@ -23,6 +23,8 @@ class QRadioButton;
 class QStatusBar;
 class QToolBar;
 class QToolButton;
+class CoachOverlay;
+class CoachPanel;
 class RecoveryFile;
 struct StoredGame;
 class TColorGrid;
@@ -100,6 +102,17 @@ class TForm1 : public QMainWindow {
   void StartBranch();
   void btAcceptClick();
   void btRejectBranchClick();
+
+  // --- the coach (TForm1Coach.cpp) ---
+  // Coach (the tool button, Tools > Coach, the key H): the next level of the
+  // hint, and after the move the step applied.
+  void btCoachClick();
+  // Close or Escape: the ladder ends, the drawing goes, the window shrinks.
+  void CloseCoach();
+  void mnFirstMistakeClick();
+  void mnSolvingPathClick();
+  // The panel's text and the board's drawing for the ladder's level.
+  void ShowCoach();
 
   // --- last game and replays (TForm1Files.cpp) ---
   void mnContinueClick();
@@ -206,6 +219,12 @@ class TForm1 : public QMainWindow {
   QToolButton* btback = nullptr;
   QToolButton* btnext = nullptr;
   QToolButton* btlast = nullptr;
+  QToolButton* btCoach = nullptr;
+  CoachPanel* coachPanel = nullptr;
+  CoachOverlay* coachOverlay = nullptr;
+  QAction* mnCoach = nullptr;
+  QAction* mnFirstMistake = nullptr;
+  QAction* mnSolvingPath = nullptr;
 
   QAction* mnExit = nullptr;
   QAction* mnContinue = nullptr;
@@ -239,6 +258,8 @@ class TForm1 : public QMainWindow {
   void CreateDigitBars();
   void CreateBottomToolBar();
   void CreateStatusBar();
+  void CreateCoach();
+  void OpenCoachPanel();
   void WireBoard();
   void WireCommands();
   void WireHints();
@@ -266,6 +287,9 @@ class TForm1 : public QMainWindow {
   QString languageCode_ = QStringLiteral("ja");
   bool settingsLoaded_ = false;
   bool keptNotice_ = false;
+  QString coachNote_;     // a line under the hint: why it cannot be applied, the first mistake
+  int mistakeCell_ = -1;  // framed by the next refresh only
+  static constexpr int kCoachLeft = 596;  // the documented width; the panel stands right of it
   QTranslator* qtTranslator_ = nullptr;
   // Key events pass the application filter once per widget they propagate
   // to; these tell a propagation step from a new key press.

@@ -65,9 +65,11 @@ void TForm1::SyncControls() {
   btAccept->setEnabled(game.Branch() == BranchState::Trying);
   btRejectBranch->setEnabled(game.Branch() == BranchState::Trying);
   // Commands that need a puzzle wait for the first one.
-  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint, btsave, btcopy, btprintableBoard})
+  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint, btsave, btcopy, btprintableBoard, btCoach})
     b->setEnabled(playing);
-  for (QAction* a : {mnSaveCurrentBoard, savet, mnCopyPuzzleToClipboard, mnPrintableBoard}) a->setEnabled(playing);
+  for (QAction* a : {mnSaveCurrentBoard, savet, mnCopyPuzzleToClipboard, mnPrintableBoard, mnCoach, mnFirstMistake,
+                     mnSolvingPath})
+    a->setEnabled(playing);
   sd991->setEnabled(playing);
   WC_Label->setVisible(game.SolvedMarker());
   // Before the first game the label keeps its text; the editor's "unknown"
@@ -89,6 +91,7 @@ void TForm1::Refresh() {
   RedrawInMode();
   ApplyBackgrounds();
   ClearCheckHighlight();
+  ShowCoach();
   ScheduleRecovery();
 }
 

@@ -38,6 +38,10 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
     case Qt::Key_F1: return SelectMode(DisplayMode::None);
     case Qt::Key_F2: return SelectMode(DisplayMode::All);
     case Qt::Key_F3: return SelectMode(DisplayMode::OnlyOne);
+    case Qt::Key_H:
+      if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return btCoachClick();
+      break;
+    case Qt::Key_Escape: return CloseCoach();
     default: break;
   }
   // The digit row, not the keypad. Layouts such as AZERTY print other
