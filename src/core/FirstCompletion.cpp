@@ -208,10 +208,10 @@ bool Settle(State& s, std::uint32_t exactUnits, bool prune) {
 
 // Whether some completion of s exists: every blank different from each of
 // its peers. The completion found goes to witness. 1 yes, 0 no, -1 when
-// budget nodes did not decide it.
-int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& budget) {
+// budget nodes did not decide it. prune: Settle's, at every node.
+int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& budget, bool prune) {
   if (--budget < 0) return -1;
-  if (!Settle(s, exactUnits, false)) return 0;
+  if (!Settle(s, exactUnits, prune)) return 0;
   // Branch on a cell with the fewest candidates.
   int best = -1, bestCount = 10;
   for (int cell = 0; cell < 81; ++cell)
@@ -227,20 +227,26 @@ int Backtrack(State s, std::uint32_t exactUnits, std::uint8_t* witness, int& bud
     if (!((s.cand[best] >> d) & 1)) continue;
     State next = s;
     next.Place(best, d);
-    if (const int r = Backtrack(next, exactUnits, witness, budget); r != 0) return r;
+    if (const int r = Backtrack(next, exactUnits, witness, budget, prune); r != 0) return r;
   }
   return 0;
 }
 
-// Backtracking settles nearly every case in a few nodes; the rare pigeonhole
-// it would take minutes over goes to the clause-learning search. Pruning
-// each digit's placements once, first, settles the counting arguments that
-// neither search sees quickly (clause learning is slow on pigeonholes).
+// Plain backtracking settles nearly every case in a few nodes. Pruning each
+// digit's placements, first and then at every node, settles the counting
+// arguments it does not see quickly: a pigeonhole in a column that a band's
+// count keeps a digit out of, or the only completions of a grid whose
+// repeated givens leave several units short. The rare rest goes to the
+// clause-learning search, which is slow on pigeonholes.
 bool Completable(const State& s, std::uint32_t exactUnits, std::uint8_t* witness) {
   State settled = s;
   if (!Settle(settled, exactUnits, true)) return false;
-  int budget = 500;
-  const int r = Backtrack(settled, exactUnits, witness, budget);
+  int budget = 100;
+  int r = Backtrack(settled, exactUnits, witness, budget, false);
+  if (r < 0) {
+    budget = 300;
+    r = Backtrack(settled, exactUnits, witness, budget, true);
+  }
   return r >= 0 ? r == 1 : FindCompletionSat(settled.value, settled.cand, exactUnits, witness);
 }
 
