@@ -309,7 +309,10 @@ class CountingBuf : public std::streambuf {
 
 // Puzzles whose extreme solutions took seconds to find: a pigeonhole hidden
 // in an almost empty grid, a search that has to be handed to clause learning,
-// a third pass needed. Answers recorded with the earlier, slower engine.
+// a third pass needed. Then clashing givens whose first completion, or proof
+// that there is none, took clause learning many calls or a tenth of a second:
+// a column kept short of digits by a band's count, units short of digits
+// after repeated givens. Answers recorded with the earlier, slower engine.
 TEST(Cli, CountAndSolveKeepTheirAnswersOnSlowPuzzles) {
   const std::string puzzles = ReadCliFixture("count-slow.in");
   ASSERT_FALSE(puzzles.empty());
