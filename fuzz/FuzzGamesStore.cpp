@@ -20,8 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   const std::vector<GameListEntry> list = store.ListGames();
   FUZZ_CHECK(list.size() == reread.ListGames().size());
   std::set<std::string> seen;
-  for (const GameListEntry& entry : list) {
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const GameListEntry& entry = list[i];
     FUZZ_CHECK(entry.line >= 1 && static_cast<std::size_t>(entry.line) <= store.Gamelist().size());
+    // Every entry opens by its place exactly when it is sound; stray lines never are.
+    StoredGame byPlace;
+    FUZZ_CHECK(store.ReadEntry(i, byPlace) == !entry.damaged);
+    FUZZ_CHECK(entry.named || entry.damaged);
+    if (!entry.named) continue;
     if (!seen.insert(entry.name).second) continue;  // only the first of a name opens
     FUZZ_CHECK(store.FindGame(entry.name) == entry.line);
     StoredGame game;
@@ -36,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
   }
 
   // Saving a game replaces every record of its name and keeps the others.
-  if (!list.empty() && !list.front().damaged && IsStorableName(list.front().name)) {
+  if (!list.empty() && list.front().named && !list.front().damaged && IsStorableName(list.front().name)) {
     StoredGame game;
     FUZZ_CHECK(store.ReadGame(list.front().name, game));
     Board board;
     FUZZ_CHECK(StepToBoard(board, game.step));
     std::size_t sameName = 0;
-    for (const GameListEntry& entry : list) sameName += entry.name == list.front().name ? 1 : 0;
+    for (const GameListEntry& entry : list) sameName += entry.named && entry.name == list.front().name ? 1 : 0;
     const std::size_t before = store.ListGames().size() - sameName + 1;
     FUZZ_CHECK(store.StoreGame(list.front().name, game.level, game.solution, BoardRows(board), true) ==
                StoreResult::Stored);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
   Game game;
   game.RestoreReplay(parsed.data);
-  FUZZ_CHECK(BoardDigitsValid(game.board));
+  FUZZ_CHECK(BoardDigitsValid(game.board()));
   // The file written at the next close opens again.
   const ReplayParseResult saved = ParseReplay(ReplayText(game.ToReplay()));
   FUZZ_CHECK(saved.ok);

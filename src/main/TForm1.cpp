@@ -528,15 +528,12 @@ void TForm1::WireHints() {
   for (QToolButton* b : disnote) explaining << b;
   for (QToolBar* bar : {ToolBar1, ToolBar2})
     for (QToolButton* b : bar->findChildren<QToolButton*>()) explaining << b;
-  for (QWidget* w : explaining) {
-    w->setProperty("tessvarHintSource", true);
-    w->installEventFilter(this);
-  }
+  // The window filters the whole application's events already: a filter of
+  // its own on these as well would see each key press twice.
+  for (QWidget* w : explaining) w->setProperty("tessvarHintSource", true);
   for (QWidget* w : QList<QWidget*>{centralWidget(), grpShowCandidates, grpColorPanel, Panel1, ToolBar1, TimeLabel1,
-                                     ndtxt}) {
+                                     ndtxt})
     w->setProperty("tessvarHintClear", true);
-    w->installEventFilter(this);
-  }
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

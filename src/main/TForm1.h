@@ -260,6 +260,7 @@ class TForm1 : public QMainWindow {
   void CreateStatusBar();
   void CreateCoach();
   void OpenCoachPanel();
+  void SetClientWidth(int width);
   void WireBoard();
   void WireCommands();
   void WireHints();

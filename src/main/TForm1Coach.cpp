@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "controls/TPICSD33.h"
 #include "main/CoachPanel.h"
@@ -72,12 +73,17 @@ void TForm1::CreateCoach() {
   connect(coachPanel->btShowAll, &QPushButton::clicked, this, [this] { SelectMode(DisplayMode::All); });
 }
 
+void TForm1::SetClientWidth(int width) {
+  centralWidget()->setFixedWidth(width);
+  sb1->setFixedWidth(width);
+  setFixedSize(width, height());
+}
+
 void TForm1::OpenCoachPanel() {
   if (coachPanel->isVisible()) return;
   // The window grows to the right: the panel never covers the board.
-  centralWidget()->setFixedWidth(kCoachLeft + CoachPanel::kWidth);
+  SetClientWidth(kCoachLeft + CoachPanel::kWidth);
   coachPanel->show();
-  adjustSize();
 }
 
 void TForm1::CloseCoach() {
@@ -86,8 +92,7 @@ void TForm1::CloseCoach() {
   coachOverlay->SetDrawing({});
   if (!coachPanel->isVisible()) return;
   coachPanel->hide();
-  centralWidget()->setFixedWidth(kCoachLeft);
-  adjustSize();
+  SetClientWidth(kCoachLeft);
 }
 
 void TForm1::btCoachClick() {
