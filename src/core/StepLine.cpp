@@ -33,8 +33,8 @@ bool DecodeStep(Board& board, const std::string& line, bool strict) {
     std::string_view token;
     if (const auto p = rest.find(','); p != std::string_view::npos) {
       token = rest.substr(0, p);
-      // A file may hold blanks before a comma too.
-      while (strict && !token.empty() && static_cast<unsigned char>(token.back()) <= ' ') token.remove_suffix(1);
+      // Blanks before a comma go as those after it do.
+      while (!token.empty() && static_cast<unsigned char>(token.back()) <= ' ') token.remove_suffix(1);
       rest = TrimControlView(rest.substr(p + 1));
     } else {
       // The last token of the line; strictly, only the 81st may be.

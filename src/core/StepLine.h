@@ -14,7 +14,8 @@ struct Cell;
 std::string BoardToStep(const Board& board);
 
 // Sets state and digits of the 81 cells from a line; nothing else changes.
-// Tokens after the first are read with surrounding blanks removed, and a line
+// Tokens are read with blanks before a comma removed, and those after it (a
+// blank before the first token fails the line), and a line
 // with fewer than 81 tokens gives its last token to the remaining cells. A
 // token that does not start with a state digit 1..3 (an empty one included)
 // fails the whole line: the board is then left exactly as it was.
