@@ -1,6 +1,7 @@
 #include "main/Game.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/HolderToBoard.h"
 #include "output/CopyText.h"
@@ -34,7 +35,14 @@ bool TooRedForRedText(std::uint32_t c) {
 
 }  // namespace
 
-Game::Game() : random_(std::make_unique<ClockRandom>()) {
+Game::Game()
+    : nowMs_([] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+      }),
+      random_(std::make_unique<ClockRandom>()) {
+  since_ = nowMs_();
   // Before the first game the board_ is blank and every cell is a clue, so
   // nothing on it reacts.
   for (int i = 0; i < kCells; ++i) {
@@ -66,8 +74,9 @@ void Game::ResetPlay() {
   solvedMarker_ = false;
   gaveUp_ = false;
   board_.MarkConflicts();
-  elapsedMs_ = 0;
-  clockRunning_ = true;
+  paused_ = false;
+  SetClockRunning(true);
+  SetElapsedMs(0);
   inProgress_ = true;
   branch_ = BranchState::Idle;
   BranchBoard_.clear();
@@ -168,8 +177,41 @@ void Game::Restart() {
   steps_.ClearSteps(board_);
 }
 
-void Game::Tick(int ms) {
-  if (clockRunning_) elapsedMs_ += ms;
+// --- the clock ----------------------------------------------------------------------
+
+void Game::SetClockSource(std::function<std::int64_t()> nowMs) {
+  FoldClock();
+  nowMs_ = std::move(nowMs);
+  since_ = nowMs_();
+}
+
+void Game::FoldClock() {
+  const std::int64_t now = nowMs_();
+  if (ClockRunning()) elapsedMs_ += now - since_;
+  since_ = now;
+}
+
+std::int64_t Game::ElapsedMs() const { return elapsedMs_ + (ClockRunning() ? nowMs_() - since_ : 0); }
+
+void Game::SetElapsedMs(std::int64_t ms) {
+  FoldClock();
+  elapsedMs_ = ms;
+}
+
+void Game::SetClockRunning(bool on) {
+  FoldClock();
+  clockRunning_ = on;
+}
+
+void Game::Pause() {
+  if (!inProgress_) return;
+  FoldClock();
+  paused_ = true;
+}
+
+void Game::Resume() {
+  FoldClock();
+  paused_ = false;
 }
 
 std::array<int, 10> Game::DigitCounts() const {
@@ -194,7 +236,7 @@ GameOutcome Game::Announce(const char* key, bool disableBranches) {
   // A board_ that Show Solution filled is not the player's solve.
   if (gaveUp_) return {};
   solvedMarker_ = true;
-  clockRunning_ = false;
+  SetClockRunning(false);
   if (disableBranches) branch_ = BranchState::Off;
   return {key, true};
 }
@@ -448,7 +490,7 @@ void Game::FillSolution(const std::string& t) {
   // The player gave up: the clock stops and a later click on the filled
   // board_ is not their solve.
   gaveUp_ = true;
-  clockRunning_ = false;
+  SetClockRunning(false);
 }
 
 Game::SolveResult Game::Solve(std::string* first, std::string* other) {
@@ -529,18 +571,18 @@ std::string Game::CandidateHintKey() const { return markingOn_ ? "msg_color" : "
 
 void Game::HoldClock() {
   heldRunning_ = clockRunning_;
-  heldMs_ = elapsedMs_;
-  clockRunning_ = false;
+  heldMs_ = ElapsedMs();
+  SetClockRunning(false);
 }
 
 void Game::ClockAfterCancel() {
-  clockRunning_ = false;
-  elapsedMs_ = 0;
+  SetClockRunning(false);
+  SetElapsedMs(0);
 }
 
 void Game::ReleaseClock() {
-  clockRunning_ = heldRunning_;
-  elapsedMs_ = heldMs_;
+  SetElapsedMs(heldMs_);
+  SetClockRunning(heldRunning_);
 }
 
 // --- the coach ---------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,12 +78,23 @@ class Game {
   // The editor's puzzle: its placed cells become clues, its open cells keep
   // their candidates; level 5. solution may be "" (unknown).
   void PlayPuzzle(const Board& editor, const std::string& solution);
-  void Tick(int ms);
   bool InProgress() const { return inProgress_; }
-  bool ClockRunning() const { return clockRunning_; }
-  void SetClockRunning(bool on) { clockRunning_ = on; }
-  std::int64_t ElapsedMs() const { return elapsedMs_; }
-  void SetElapsedMs(std::int64_t ms) { elapsedMs_ = ms; }
+  // The clock counts the time of a monotonic source while it runs and the
+  // game is not paused; the window's timer only decides how often the
+  // caption is redrawn, so a busy machine never slows the clock.
+  bool ClockRunning() const { return clockRunning_ && !paused_; }
+  void SetClockRunning(bool on);
+  std::int64_t ElapsedMs() const;
+  void SetElapsedMs(std::int64_t ms);
+  // Milliseconds of a monotonic clock; tests give one they move by hand.
+  void SetClockSource(std::function<std::int64_t()> nowMs);
+
+  // --- pause ---
+  // The clock stops and the board is covered until Resume; a new game, a
+  // restart or a loaded game never starts paused.
+  void Pause();
+  void Resume();
+  bool Paused() const { return paused_; }
   int Level() const { return board_.nd; }
   bool SolvedMarker() const { return solvedMarker_; }
   // The number of placed and given cells of each digit 1..9 (at most 9).
@@ -236,7 +248,11 @@ class Game {
   bool solvedMarker_ = false;
   bool gaveUp_ = false;  // the board was filled by Show Solution
   int hintCell_ = -1;
-  std::int64_t elapsedMs_ = 0;
+  std::int64_t elapsedMs_ = 0;  // counted up to since_
+  std::int64_t since_ = 0;      // the source's time when elapsedMs_ was last brought up to date
+  bool paused_ = false;
+  std::function<std::int64_t()> nowMs_;
+  void FoldClock();
   BranchState branch_ = BranchState::Off;
   std::string levelCaption_;
   ::Hint coachHint_;

@@ -30,10 +30,8 @@ void TForm1::btRestartClick() {
   ShowKeptNotice();
 }
 
-void TForm1::TimeLabel1Timer() {
-  game.Tick(TimeLabel1->timeinterval());
-  TimeLabel1->setMS(static_cast<int>(game.ElapsedMs()));
-}
+// The timer only redraws: the game's clock keeps the time.
+void TForm1::TimeLabel1Timer() { TimeLabel1->setMS(static_cast<int>(game.ElapsedMs())); }
 
 void TForm1::SyncControls() {
   const bool playing = game.InProgress();

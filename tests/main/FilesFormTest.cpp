@@ -85,7 +85,7 @@ TEST_F(FilesFormTest, LoadReplayRestoresTheGameOrChangesNothing) {
   const std::string saved = ReplayText(form->game.ToReplay());
   const std::vector<std::string> savedLog = GameTestAccess::steps(form->game).memostep;
   form->btbackClick();
-  form->game.Tick(3000);
+  clock.Advance(3000);
   form->TimeLabel1Timer();
 
   // Cancelled: board and log stay, the clock stops at zero.

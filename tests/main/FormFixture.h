@@ -15,6 +15,7 @@
 #include "controls/TColorGrid.h"
 #include "controls/TPICSD33.h"
 #include "support/GameTestAccess.h"
+#include "support/TestClock.h"
 #include "controls/TTimeLabel.h"
 #include "controls/Tmousepb.h"
 #include "main/TForm1.h"
@@ -23,6 +24,7 @@
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
 #include "support/GameTestAccess.h"
+#include "support/TestClock.h"
 
 class FormTest : public ::testing::Test {
  protected:
@@ -32,6 +34,7 @@ class FormTest : public ::testing::Test {
     // With every draw 0 the 200 shuffle passes swap columns 1 and 2 back and
     // forth, so a dealt line reaches the board unchanged.
     form->game.SetRandom(std::make_unique<ScriptedRandom>());
+    form->game.SetClockSource(clock.Source());
     form->show();
   }
 
@@ -58,5 +61,6 @@ class FormTest : public ::testing::Test {
   bool Enabled(QToolButton* b) const { return b->isEnabled(); }
 
   ScriptedDialogs dialogs;
+  TestClock clock;
   std::unique_ptr<TForm1> form;
 };

@@ -9,6 +9,7 @@
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
 #include "support/GameTestAccess.h"
+#include "support/TestClock.h"
 
 namespace {
 
@@ -41,6 +42,9 @@ class GameTest : public ::testing::Test {
     last = game.CellPress(index, MouseButton::Left);
   }
 
+  void SetUp() override { game.SetClockSource(clock.Source()); }
+
+  TestClock clock;
   Game game;
   GameOutcome last;
 };
@@ -53,7 +57,7 @@ TEST_F(GameTest, NothingPlaysBeforeTheFirstGame) {
   EXPECT_FALSE(game.CanStepBack());
   EXPECT_FALSE(game.CanStepForward());
   game.Restart();
-  game.Tick(100);
+  clock.Advance(100);
   EXPECT_EQ(game.ElapsedMs(), 0);
   EXPECT_TRUE(GameTestAccess::steps(game).memostep.empty());
   EXPECT_TRUE(GameTestAccess::board(game).cell(40).digits.empty());
@@ -71,8 +75,8 @@ TEST_F(GameTest, ANewGameStartsFromTheDealtBoard) {
   EXPECT_TRUE(game.ClockRunning());
   EXPECT_EQ(game.Branch(), BranchState::Idle);
   EXPECT_EQ(GameTestAccess::QJ1(game).GetSolution(), kSolution);
-  game.Tick(100);
-  game.Tick(100);
+  clock.Advance(100);
+  clock.Advance(100);
   EXPECT_EQ(game.ElapsedMs(), 200);
 }
 
@@ -120,11 +124,11 @@ TEST_F(GameTest, SolvingByAClickStopsTheClockAndRestartResetsTheBranchButtons) {
 
 TEST_F(GameTest, ABoardFilledByShowSolutionIsNeverThePlayersSolve) {
   Deal(LineWithBlanks({0, 1, 80}));
-  game.Tick(300);
+  clock.Advance(300);
   EXPECT_EQ(game.Solve(), Game::SolveResult::Filled);
   EXPECT_EQ(BoardToStep(GameTestAccess::board(game)), Line({{0, "24"}, {1, "22"}, {80, "26"}}));
   EXPECT_FALSE(game.ClockRunning());
-  game.Tick(100);
+  clock.Advance(100);
   EXPECT_EQ(game.ElapsedMs(), 300);
   EXPECT_EQ(game.DigitCounts()[4], 9);
   Place(2, 7);

@@ -8,6 +8,7 @@
 #include "support/ScriptedRandom.h"
 #include "support/TestPuzzles.h"
 #include "support/GameTestAccess.h"
+#include "support/TestClock.h"
 
 namespace {
 
@@ -29,6 +30,9 @@ class ReplayGameTest : public ::testing::Test {
     g.RestoreReplay(parsed.data);
   }
 
+  void SetUp() override { game.SetClockSource(clock.Source()); }
+
+  TestClock clock;
   Game game;
 };
 
@@ -41,7 +45,7 @@ TEST_F(ReplayGameTest, FiveMovesComeBackAsASixLineLogAtItsLastStep) {
   Deal(LineWithBlanks(kOpen), 2);
   for (int i : {0, 1, 10, 40}) Place(game, i, kSolution[static_cast<size_t>(i)] - '0');
   Place(game, 80, 1);  // a wrong digit counts as a move too
-  game.Tick(5000);
+  clock.Advance(5000);
   const std::string text = ReplayText(game.ToReplay());
   const std::vector<std::string> lines = SplitTextLines(text);
   ASSERT_EQ(lines.size(), 8u);

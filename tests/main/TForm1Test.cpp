@@ -168,7 +168,7 @@ TEST_F(FormTest, RestartAskedYesAndNo) {
   EXPECT_FALSE(form->btRejectBranch->isEnabled());
 }
 
-TEST_F(FormTest, ClockCountsTicksTimesTheInterval) {
+TEST_F(FormTest, ClockShowsTheTimeOfItsSourceWhateverTheTicks) {
   Deal(SparseLine());
   // Lime on black, also inside the tool bar.
   const QImage shown = form->TimeLabel1->grab().toImage();
@@ -177,9 +177,13 @@ TEST_F(FormTest, ClockCountsTicksTimesTheInterval) {
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x) lime = lime || shown.pixelColor(x, y) == QColor(0, 255, 0);
   EXPECT_TRUE(lime);
-  for (int k = 0; k < 600; ++k) form->TimeLabel1Timer();
+  // Ticks only redraw: a machine too busy to tick keeps the right time.
+  clock.Advance(60000);
+  form->TimeLabel1Timer();
   EXPECT_EQ(form->TimeLabel1->text(), "0:1:0");
-  for (int k = 600; k < 36000; ++k) form->TimeLabel1Timer();
+  clock.Advance(3540000);
+  form->TimeLabel1Timer();
+  form->TimeLabel1Timer();
   EXPECT_EQ(form->TimeLabel1->text(), "1:0:0");
 }
 
