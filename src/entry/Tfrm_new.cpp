@@ -114,16 +114,26 @@ void Tfrm_new::Button3Click() {
   sdnew->RedrawCells();
 }
 
+namespace {
+const char* CheckMessageKey(SolutionCount count) {
+  switch (count) {
+    case SolutionCount::One: return "msg_frm_new_onesolve";
+    case SolutionCount::Several: return "msg_frm_new_twosolve2";
+    case SolutionCount::None: break;
+  }
+  return "msg_frm_new_nosolve2";
+}
+}  // namespace
+
 void Tfrm_new::Button1Click() {
-  static const char* const keys[3] = {"msg_frm_new_onesolve", "msg_frm_new_nosolve2", "msg_frm_new_twosolve2"};
   const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
-  AppDialogs().Information(this, TextOf(table_, keys[r.status]));
+  AppDialogs().Information(this, TextOf(table_, CheckMessageKey(r.status)));
 }
 
 void Tfrm_new::Button2Click() {
   const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
-  if (r.status == 1) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
-  if (r.status == 2 && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
+  if (r.status == SolutionCount::None) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
+  if (r.status == SolutionCount::Several && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
   if (onPlay && !onPlay(editor_, r.solution)) return;
   accept();
 }
