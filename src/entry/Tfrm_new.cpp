@@ -12,25 +12,6 @@
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
 
-namespace {
-
-BoardLook EditorLook() {
-  BoardLook l;
-  l.UNFoucsColor1 = 0xFFFFFF;
-  l.UNFoucsColor2 = 16759739;
-  l.FONTSize1 = 25;
-  l.FONTSize2 = 18;
-  l.FONTSize3 = 10;
-  l.FONTColor1 = 0x000000;
-  l.FONTColor2 = 0xFF0000;  // blue (0x00BBGGRR)
-  l.FONTColor3 = 111666;
-  l.errorcolor = 254;
-  l.highcolor = 9813909;
-  return l;
-}
-
-}  // namespace
-
 Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* parent)
     : QDialog(parent), table_(table), mainBoard_(mainBoard) {
   setObjectName("frm_new");
@@ -41,7 +22,7 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* 
   sdnew = new TPICSD33(this, &editor_, &arial);
   sdnew->setObjectName("sdnew");
   sdnew->move(8, 8);
-  sdnew->setLook(EditorLook());
+  sdnew->setLook(BoardLook::Editor());
   sdnew->WireHoverFrames();
   connect(sdnew, &TPICSD33::cellMouseDown, this, &Tfrm_new::CellMouseDown);
   connect(sdnew, &TPICSD33::candidateMouseDown, this, &Tfrm_new::CandidateMouseDown);
