@@ -165,10 +165,6 @@ int WriteShots(const QString& dir) {
       {"ShowValuesOnly", [](TPICSD33& x) { x.ShowValuesOnly(); }},
       {"ShowAllCandidates", [](TPICSD33& x) { x.ShowAllCandidates(); }},
       {"ShowCandidatesWith3", [](TPICSD33& x) { x.ShowCandidatesWith(3); }},
-      {"HideCandidates", [](TPICSD33& x) {
-         x.ShowAllCandidates();
-         x.HideCandidates();
-       }},
   };
   for (const Mode& mode : modes) {
     mode.run(b);

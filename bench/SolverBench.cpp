@@ -66,8 +66,8 @@ std::vector<std::string> ReadPuzzles(const std::string& path) {
 
 // The answer as one comparable word: result code plus solutions.
 std::string Answer(const Tfrm_sol::CountResult& r) {
-  if (r.result == 1) return "1";
-  if (r.result == 0) return "0 " + r.first;
+  if (r.result == SolutionCount::None) return "1";
+  if (r.result == SolutionCount::One) return "0 " + r.first;
   return "2 " + r.first + " " + r.other;
 }
 

@@ -47,11 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (!IsDigit(ch)) ch = '*';
   puzzle.resize(81, '*');
   const Tfrm_sol::CountResult counted = engine.CountSolutions(puzzle);
-  FUZZ_CHECK(counted.result >= 0 && counted.result <= 2);
-  if (counted.result != 1) {
+  if (counted.result != SolutionCount::None) {
     FUZZ_CHECK(IsCompletion(puzzle, counted.first, false));
     FUZZ_CHECK(IsCompletion(puzzle, counted.other, false));
-    FUZZ_CHECK((counted.first == counted.other) == (counted.result == 0));
+    FUZZ_CHECK((counted.first == counted.other) == (counted.result == SolutionCount::One));
     FUZZ_CHECK(engine.SolveFromText(puzzle).text == counted.first);
   }
   return 0;

@@ -6,6 +6,9 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
+#include "controls/SetIfChanged.h"
+#include "controls/SunkenEdge.h"
+
 namespace {
 
 constexpr TColor kPalette[TColorGrid::kColours] = {
@@ -36,8 +39,7 @@ TColorGrid::TColorGrid(QWidget* parent) : QWidget(parent) {
 }
 
 void TColorGrid::setGridOrdering(GridOrder o) {
-  if (ordering_ == o) return;
-  ordering_ = o;
+  if (!SetIfChanged(ordering_, o)) return;
   trim();
   update();
 }
@@ -77,44 +79,31 @@ int TColorGrid::cellAt(QPoint pos) const {
 }
 
 void TColorGrid::setForegroundIndex(int index) {
-  index = std::clamp(index, -1, kColours - 1);
-  if (foreground_ == index) return;
-  foreground_ = index;
+  if (!SetIfChanged(foreground_, std::clamp(index, -1, kColours - 1))) return;
   update();
   emit OnChange();
 }
 
 void TColorGrid::setBackgroundIndex(int index) {
-  index = std::clamp(index, -1, kColours - 1);
-  if (background_ == index) return;
-  background_ = index;
+  if (!SetIfChanged(background_, std::clamp(index, -1, kColours - 1))) return;
   update();
   emit OnChange();
 }
 
 void TColorGrid::setForegroundEnabled(bool on) {
-  if (foregroundEnabled_ == on) return;
-  foregroundEnabled_ = on;
-  update();
+  if (SetIfChanged(foregroundEnabled_, on)) update();
 }
 
 void TColorGrid::setBackgroundEnabled(bool on) {
-  if (backgroundEnabled_ == on) return;
-  backgroundEnabled_ = on;
-  update();
+  if (SetIfChanged(backgroundEnabled_, on)) update();
 }
 
 void TColorGrid::setSelection(int index) {
-  index = std::clamp(index, 0, kColours - 1);
-  if (selection_ == index) return;
-  selection_ = index;
-  update();
+  if (SetIfChanged(selection_, std::clamp(index, 0, kColours - 1))) update();
 }
 
 void TColorGrid::setCtl3D(bool on) {
-  if (ctl3D_ == on) return;
-  ctl3D_ = on;
-  update();
+  if (SetIfChanged(ctl3D_, on)) update();
 }
 
 void TColorGrid::pickForeground(int index) {
@@ -149,17 +138,10 @@ void TColorGrid::paintEvent(QPaintEvent*) {
   for (int k = 0; k < kColours; ++k) {
     const QRect r = cellRect(k);
     const TColor colour = PaletteColour(k);
+    p.fillRect(r, ToQColor(colour));
     if (ctl3D_) {
-      // A sunken well: shadow above and left, highlight below and right.
-      p.fillRect(r, ToQColor(colour));
-      p.setPen(QColor(128, 128, 128));
-      p.drawLine(r.topLeft(), r.topRight());
-      p.drawLine(r.topLeft(), r.bottomLeft());
-      p.setPen(Qt::white);
-      p.drawLine(r.bottomLeft(), r.bottomRight());
-      p.drawLine(r.topRight(), r.bottomRight());
+      DrawSunkenEdge(p, r);
     } else {
-      p.fillRect(r, ToQColor(colour));
       p.setPen(Qt::black);
       p.drawRect(r.adjusted(0, 0, -1, -1));
     }

@@ -151,12 +151,6 @@ void TPICSD33::ShowCandidatesWith(int d) {
   UpdateAccessibleNames();
 }
 
-void TPICSD33::HideCandidates() {
-  for (TPicNode* c : cells_)
-    if (c->data().digits.size() != 1) c->Hide();
-  UpdateAccessibleNames();
-}
-
 void TPICSD33::SetBackgrounds(const std::function<TColor(int)>& cell, const std::function<TColor(int, int)>& panel) {
   for (int i = 0; i < kCells; ++i) {
     TPicNode* c = cells_[static_cast<size_t>(i)];

@@ -50,7 +50,6 @@ class TPICSD33 : public QWidget {
   void ShowValuesOnly();
   void ShowAllCandidates();
   void ShowCandidatesWith(int d);
-  void HideCandidates();
   // Every cell's accessible name says where it is and what it holds; the
   // redraw operations call this, and so may an owner after a change.
   void UpdateAccessibleNames();

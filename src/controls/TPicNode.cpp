@@ -3,6 +3,8 @@
 #include <QContextMenuEvent>
 #include <QPainter>
 
+#include "controls/SetIfChanged.h"
+
 namespace {
 
 constexpr int kPanelOffset[3] = {2, 16, 30};
@@ -144,9 +146,7 @@ void TPicNode::flushRepaint() {
 }
 
 void TPicNode::setCursorMark(bool on) {
-  if (cursorMark_ == on) return;
-  cursorMark_ = on;
-  requestRepaint();
+  if (SetIfChanged(cursorMark_, on)) requestRepaint();
 }
 
 void TPicNode::paintEvent(QPaintEvent*) {

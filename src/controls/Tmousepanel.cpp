@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/SetIfChanged.h"
+
 namespace {
 
 constexpr TColor kBevelHighlight = kClWhite;
@@ -44,52 +46,38 @@ void Tmousepanel::requestRepaint() {
 }
 
 void Tmousepanel::setIsEnter(bool on) {
-  if (isEnter_ == on) return;
-  isEnter_ = on;
-  requestRepaint();
+  if (SetIfChanged(isEnter_, on)) requestRepaint();
 }
 
 void Tmousepanel::setIsBig(bool on) {
-  if (isBig_ == on) return;
-  isBig_ = on;
-  if (isEnter_) requestRepaint();
+  if (SetIfChanged(isBig_, on) && isEnter_) requestRepaint();
 }
 
 void Tmousepanel::setCaption(const QString& text) {
-  if (caption_ == text) return;
-  caption_ = text;
+  if (!SetIfChanged(caption_, text)) return;
   captionVisible_ = !text.isEmpty() && text != QLatin1String(" ");
   textDirty_ = true;
   requestRepaint();
 }
 
 void Tmousepanel::setColor(TColor c) {
-  if (color_ == c) return;
-  color_ = c;
-  requestRepaint();
+  if (SetIfChanged(color_, c)) requestRepaint();
 }
 
 void Tmousepanel::setFontColor(TColor c) {
-  if (fontColor_ == c) return;
-  fontColor_ = c;
-  if (captionVisible()) requestRepaint();
+  if (SetIfChanged(fontColor_, c) && captionVisible()) requestRepaint();
 }
 
 void Tmousepanel::setFontSize(int points) {
-  if (fontSize_ == points) return;
-  fontSize_ = points;
-  refreshFont();
+  if (SetIfChanged(fontSize_, points)) refreshFont();
 }
 
 void Tmousepanel::setBevel(bool on) {
-  if (bevel_ == on) return;
-  bevel_ = on;
-  requestRepaint();
+  if (SetIfChanged(bevel_, on)) requestRepaint();
 }
 
 void Tmousepanel::setPaintedByOwner(bool on) {
-  if (paintedByOwner_ == on) return;
-  paintedByOwner_ = on;
+  if (!SetIfChanged(paintedByOwner_, on)) return;
   // Transparent to Qt: the owner has drawn what lies beneath.
   setAttribute(Qt::WA_OpaquePaintEvent, !on);
   setAttribute(Qt::WA_TransparentForMouseEvents, on && !shown_);

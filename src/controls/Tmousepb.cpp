@@ -3,21 +3,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/SetIfChanged.h"
+#include "controls/SunkenEdge.h"
+
 Tmousepb::Tmousepb(QWidget* parent) : QProgressBar(parent) {
   setTextVisible(false);
   setFocusPolicy(Qt::NoFocus);
 }
 
 void Tmousepb::setBarColor(TColor c) {
-  if (barColor_ == c) return;
-  barColor_ = c;
-  update();
+  if (SetIfChanged(barColor_, c)) update();
 }
 
 void Tmousepb::setBorderWidth(int w) {
-  if (borderWidth_ == w) return;
-  borderWidth_ = w;
-  update();
+  if (SetIfChanged(borderWidth_, w)) update();
 }
 
 void Tmousepb::paintEvent(QPaintEvent*) {
@@ -25,12 +24,7 @@ void Tmousepb::paintEvent(QPaintEvent*) {
   QRect r = rect();
   // A sunken border of BorderWidth pixels around a white trough.
   for (int i = 0; i < borderWidth_ && r.width() > 2 && r.height() > 2; ++i) {
-    p.setPen(QColor(128, 128, 128));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(Qt::white);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    DrawSunkenEdge(p, r);
     r.adjust(1, 1, -1, -1);
   }
   p.fillRect(r, Qt::white);

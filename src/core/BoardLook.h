@@ -21,21 +21,17 @@ struct BoardLook {
 
   bool operator==(const BoardLook&) const = default;
 
-  // The main window's board as it comes up before any settings are read.
+  // The boards' looks before any settings are read, each written as what
+  // it changes of the defaults above.
+  // The main window's board.
   static BoardLook MainBoard() {
-    BoardLook l;
-    l.UNFoucsColor1 = 0xFFFFFF;
-    l.UNFoucsColor2 = 16747403;
-    l.FoucsColor1 = 12043517;
-    l.FoucsColor2 = 16747403;
-    l.FONTSize1 = 20;
-    l.FONTSize2 = 20;
-    l.FONTSize3 = 10;
-    l.FONTColor1 = 0x000000;
-    l.FONTColor2 = 0xFF0000;
-    l.FONTColor3 = 13238272;
-    l.errorcolor = 239;
-    l.highcolor = 9813909;
-    return l;
+    return {.UNFoucsColor2 = 16747403, .FoucsColor2 = 16747403, .FONTSize1 = 20, .FONTSize2 = 20, .FONTSize3 = 10,
+            .FONTColor3 = 13238272, .errorcolor = 239, .highcolor = 9813909};
   }
+  // The puzzle editor's board.
+  static BoardLook Editor() {
+    return {.FONTSize2 = 18, .FONTSize3 = 10, .FONTColor3 = 111666, .errorcolor = 254, .highcolor = 9813909};
+  }
+  // The appearance window's sample board.
+  static BoardLook AppearanceSample() { return {.FONTSize3 = 10}; }
 };

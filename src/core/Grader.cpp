@@ -1,6 +1,7 @@
 #include "core/Grader.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <deque>
@@ -207,34 +208,32 @@ bool HiddenSingle(const View& v, GradeStep& step) {
 
 // ---- locked candidates -----------------------------------------------------
 
-bool Pointing(const View& v, GradeStep& step) {
-  for (int b = 18; b < 27; ++b) {
+// A digit that in unit `from` stands only in cells of unit `to` leaves the
+// rest of `to`. Pointing looks from the boxes to their lines, claiming from
+// the lines to their box; unitsTo gives the units to try for the first cell.
+template <typename UnitsTo>
+bool LockedCandidates(const View& v, GradeStep& step, Technique t, int firstFrom, int endFrom, UnitsTo unitsTo) {
+  for (int from = firstFrom; from < endFrom; ++from) {
     for (int d = 1; d <= 9; ++d) {
-      const CellSet at = v.digit[d] & T().unit[b];
+      const CellSet at = v.digit[d] & T().unit[from];
       if (!at.any()) continue;
-      const int c = at.first();
-      for (int line : {T().unitsOf[c][0], T().unitsOf[c][1]}) {
-        if (!at.subsetOf(T().unit[line])) continue;
-        AddEliminations(step, (v.digit[d] & T().unit[line]).without(T().unit[b]), d);
-        if (Done(step, Technique::Pointing)) return Describe(step, {b, line}, Bit(d), CellsOf(at));
+      for (int to : unitsTo(at.first())) {
+        if (!at.subsetOf(T().unit[to])) continue;
+        AddEliminations(step, (v.digit[d] & T().unit[to]).without(T().unit[from]), d);
+        if (Done(step, t)) return Describe(step, {from, to}, Bit(d), CellsOf(at));
       }
     }
   }
   return false;
 }
 
+bool Pointing(const View& v, GradeStep& step) {
+  return LockedCandidates(v, step, Technique::Pointing, 18, 27,
+                          [](int c) { return std::array{T().unitsOf[c][0], T().unitsOf[c][1]}; });
+}
+
 bool Claiming(const View& v, GradeStep& step) {
-  for (int line = 0; line < 18; ++line) {
-    for (int d = 1; d <= 9; ++d) {
-      const CellSet at = v.digit[d] & T().unit[line];
-      if (!at.any()) continue;
-      const int b = T().unitsOf[at.first()][2];
-      if (!at.subsetOf(T().unit[b])) continue;
-      AddEliminations(step, (v.digit[d] & T().unit[b]).without(T().unit[line]), d);
-      if (Done(step, Technique::Claiming)) return Describe(step, {line, b}, Bit(d), CellsOf(at));
-    }
-  }
-  return false;
+  return LockedCandidates(v, step, Technique::Claiming, 0, 18, [](int c) { return std::array{T().unitsOf[c][2]}; });
 }
 
 // ---- subsets ---------------------------------------------------------------
@@ -405,6 +404,37 @@ bool TwoStringKite(const View& v, GradeStep& step) {
   return false;
 }
 
+// Two colours, alternating along the links, for the cells linked to start
+// (breadth first). colour[] is -1 for a cell not yet reached; links(x, link)
+// calls link(y) for every cell y linked to x.
+struct Colouring {
+  CellSet side[2];
+  bool twoColoured = true;  // no link joins two cells of one colour
+  int size = 0;
+};
+
+template <typename Links>
+Colouring ColourFrom(int start, int (&colour)[81], Links links) {
+  Colouring out;
+  std::deque<int> queue{start};
+  colour[start] = 0;
+  while (!queue.empty()) {
+    const int x = queue.front();
+    queue.pop_front();
+    out.side[colour[x]].set(x);
+    ++out.size;
+    links(x, [&](int y) {
+      if (colour[y] < 0) {
+        colour[y] = 1 - colour[x];
+        queue.push_back(y);
+      } else if (colour[y] == colour[x]) {
+        out.twoColoured = false;
+      }
+    });
+  }
+  return out;
+}
+
 bool SimpleColouring(const View& v, GradeStep& step) {
   for (int d = 1; d <= 9; ++d) {
     std::vector<int> links[81];
@@ -422,24 +452,11 @@ bool SimpleColouring(const View& v, GradeStep& step) {
     std::fill(std::begin(colour), std::end(colour), -1);
     for (int start = 0; start < 81; ++start) {
       if (links[start].empty() || colour[start] >= 0) continue;
-      CellSet side[2];
-      bool twoColoured = true;
-      std::deque<int> queue{start};
-      colour[start] = 0;
-      while (!queue.empty()) {
-        const int x = queue.front();
-        queue.pop_front();
-        side[colour[x]].set(x);
-        for (int y : links[x]) {
-          if (colour[y] < 0) {
-            colour[y] = 1 - colour[x];
-            queue.push_back(y);
-          } else if (colour[y] == colour[x]) {
-            twoColoured = false;
-          }
-        }
-      }
-      if (!twoColoured) continue;
+      const Colouring found = ColourFrom(start, colour, [&](int x, auto&& link) {
+        for (int y : links[x]) link(y);
+      });
+      if (!found.twoColoured) continue;
+      const CellSet(&side)[2] = found.side;
       // Two cells of one colour in a unit: that colour is false.
       for (int s = 0; s < 2; ++s) {
         bool clash = false;
@@ -462,54 +479,53 @@ bool SimpleColouring(const View& v, GradeStep& step) {
 
 // ---- wings -----------------------------------------------------------------
 
-bool XYWing(const View& v, GradeStep& step) {
+// The search both wings share: a pivot with pivotSize candidates, the
+// bivalue peers isWing accepts as its wings, and every pair of wings handed
+// to tryPair, which returns true once it has made the step.
+template <typename IsWing, typename TryPair>
+bool WingSearch(const View& v, int pivotSize, IsWing isWing, TryPair tryPair) {
   for (int p = 0; p < 81; ++p) {
     const unsigned pm = v.cand(p);
-    if (v.board.value(p) || Count(pm) != 2) continue;
+    if (v.board.value(p) || Count(pm) != pivotSize) continue;
     std::vector<int> wings;
     T().peers[p].each([&](int q) {
       const unsigned qm = v.cand(q);
-      if (!v.board.value(q) && Count(qm) == 2 && Count(qm & pm) == 1) wings.push_back(q);
+      if (!v.board.value(q) && Count(qm) == 2 && isWing(qm, pm)) wings.push_back(q);
     });
-    for (size_t i = 0; i < wings.size(); ++i) {
-      for (size_t j = i + 1; j < wings.size(); ++j) {
-        const unsigned a = v.cand(wings[i]), b = v.cand(wings[j]);
-        const unsigned z = a & b;
-        if (Count(z) != 1 || (z & pm) || (a & b & pm) || ((a | b) & pm) != pm) continue;
-        const int zd = LowDigit(z);
-        AddEliminations(step, v.digit[zd] & T().peers[wings[i]] & T().peers[wings[j]], zd);
-        if (Done(step, Technique::XYWing)) {
-          const int x = LowDigit(a & pm), y = LowDigit(b & pm);
-          DescribeChain(step, {{wings[i], zd}, {wings[i], x}, {p, x}, {p, y}, {wings[j], y}, {wings[j], zd}});
-          step.pattern = {p, wings[i], wings[j]};
-          return true;
-        }
-      }
-    }
+    for (size_t i = 0; i < wings.size(); ++i)
+      for (size_t j = i + 1; j < wings.size(); ++j)
+        if (tryPair(p, pm, wings[i], wings[j])) return true;
   }
   return false;
 }
 
+bool XYWing(const View& v, GradeStep& step) {
+  return WingSearch(
+      v, 2, [](unsigned qm, unsigned pm) { return Count(qm & pm) == 1; },
+      [&](int p, unsigned pm, int w1, int w2) {
+        const unsigned a = v.cand(w1), b = v.cand(w2);
+        const unsigned z = a & b;
+        if (Count(z) != 1 || (z & pm) || (a & b & pm) || ((a | b) & pm) != pm) return false;
+        const int zd = LowDigit(z);
+        AddEliminations(step, v.digit[zd] & T().peers[w1] & T().peers[w2], zd);
+        if (!Done(step, Technique::XYWing)) return false;
+        const int x = LowDigit(a & pm), y = LowDigit(b & pm);
+        DescribeChain(step, {{w1, zd}, {w1, x}, {p, x}, {p, y}, {w2, y}, {w2, zd}});
+        step.pattern = {p, w1, w2};
+        return true;
+      });
+}
+
 bool XYZWing(const View& v, GradeStep& step) {
-  for (int p = 0; p < 81; ++p) {
-    const unsigned pm = v.cand(p);
-    if (v.board.value(p) || Count(pm) != 3) continue;
-    std::vector<int> wings;
-    T().peers[p].each([&](int q) {
-      const unsigned qm = v.cand(q);
-      if (!v.board.value(q) && Count(qm) == 2 && (qm & ~pm) == 0) wings.push_back(q);
-    });
-    for (size_t i = 0; i < wings.size(); ++i) {
-      for (size_t j = i + 1; j < wings.size(); ++j) {
-        const unsigned a = v.cand(wings[i]), b = v.cand(wings[j]);
-        if (a == b || (a | b) != pm) continue;
+  return WingSearch(
+      v, 3, [](unsigned qm, unsigned pm) { return (qm & ~pm) == 0; },
+      [&](int p, unsigned pm, int w1, int w2) {
+        const unsigned a = v.cand(w1), b = v.cand(w2);
+        if (a == b || (a | b) != pm) return false;
         const int zd = LowDigit(a & b);
-        AddEliminations(step, v.digit[zd] & T().peers[p] & T().peers[wings[i]] & T().peers[wings[j]], zd);
-        if (Done(step, Technique::XYZWing)) return Describe(step, {}, pm, {p, wings[i], wings[j]});
-      }
-    }
-  }
-  return false;
+        AddEliminations(step, v.digit[zd] & T().peers[p] & T().peers[w1] & T().peers[w2], zd);
+        return Done(step, Technique::XYZWing) && Describe(step, {}, pm, {p, w1, w2});
+      });
 }
 
 bool WWing(const View& v, GradeStep& step) {
@@ -555,27 +571,12 @@ bool RemotePairs(const View& v, GradeStep& step) {
     std::fill(std::begin(colour), std::end(colour), -1);
     for (int start : cells) {
       if (colour[start] >= 0) continue;
-      CellSet side[2];
-      bool twoColoured = true;
-      int size = 0;
-      std::deque<int> queue{start};
-      colour[start] = 0;
-      while (!queue.empty()) {
-        const int x = queue.front();
-        queue.pop_front();
-        side[colour[x]].set(x);
-        ++size;
-        for (int y : cells) {
-          if (!Sees(x, y)) continue;
-          if (colour[y] < 0) {
-            colour[y] = 1 - colour[x];
-            queue.push_back(y);
-          } else if (colour[y] == colour[x]) {
-            twoColoured = false;
-          }
-        }
-      }
-      if (!twoColoured || size < 4) continue;
+      const Colouring found = ColourFrom(start, colour, [&](int x, auto&& link) {
+        for (int y : cells)
+          if (Sees(x, y)) link(y);
+      });
+      if (!found.twoColoured || found.size < 4) continue;
+      const CellSet(&side)[2] = found.side;
       // One colour holds one digit of the pair, the other colour the other.
       for (int c = 0; c < 81; ++c) {
         if (v.board.value(c) || side[0].test(c) || side[1].test(c) || !(v.cand(c) & pair)) continue;

@@ -185,14 +185,14 @@ Tfrm_sol::CountResult Tfrm_sol::CountSolutions(const std::string& puzzle) {
   const int n = FastSolver::CountUpTo(g, 2, &first);
   if (n == 0) return r;
   if (n == 1) {
-    r.result = 0;
+    r.result = SolutionCount::One;
     r.first = r.other = ToText(first);
     return r;
   }
   Grid s1{}, s2{}, s3{};
   FastSolver::Extreme(g, SearchOrder::SmallestForward, s1);
   FastSolver::Extreme(g, SearchOrder::SmallestBackward, s2);
-  r.result = 2;
+  r.result = SolutionCount::Several;
   r.first = ToText(s1);
   if (s2 != s1) {
     r.other = ToText(s2);

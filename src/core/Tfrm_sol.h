@@ -15,6 +15,14 @@
 
 #include "core/SmallBoard.h"
 
+// How many solutions a puzzle has. The values are the numbers tessvar-cli
+// count prints, so they stay as they are.
+enum class SolutionCount : int {
+  One = 0,      // exactly one
+  None = 1,     // none, clashing digits, or a grid with no blank
+  Several = 2,  // two or more
+};
+
 struct SolverCell {
   std::uint8_t value = 0;  // 0 = empty
   bool possible[26] = {};  // index 1..GridSize
@@ -33,7 +41,7 @@ class Tfrm_sol {
     std::string text;  // 81 digits, "0" for a cell still empty
   };
   struct CountResult {
-    int result = 1;  // 0 exactly one solution, 1 none (or clashing digits), 2 several
+    SolutionCount result = SolutionCount::None;
     std::string first;
     std::string other;
   };

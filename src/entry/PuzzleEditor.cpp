@@ -62,14 +62,14 @@ EditorCheckResult CheckEditorPuzzle(const Board& editor, Tfrm_sol& solver) {
   EditorCheckResult r;
   if (puzzle.find('*') == std::string::npos) {
     if (solver.SetTableAndCheck(puzzle)) {
-      r.status = 0;
+      r.status = SolutionCount::One;
       r.solution = puzzle;
     }
     return r;
   }
   Tfrm_sol::CountResult count = solver.CountSolutions(puzzle);
   r.status = count.result;
-  if (r.status == 0) r.solution = std::move(count.first);
+  if (r.status == SolutionCount::One) r.solution = std::move(count.first);
   return r;
 }
 

@@ -7,8 +7,9 @@
 
 #include <string>
 
+#include "core/Tfrm_sol.h"
+
 class Board;
-class Tfrm_sol;
 
 // Every cell Open with all nine candidates.
 void ClearEditor(Board& editor);
@@ -31,8 +32,8 @@ void LoadEditorFromBoard(Board& editor, const Board& main);
 std::string EditorPuzzleString(const Board& editor);
 
 struct EditorCheckResult {
-  int status = 1;        // 0 exactly one solution, 1 none or clashing digits, 2 several
-  std::string solution;  // the first solution when status is 0
+  SolutionCount status = SolutionCount::None;  // None also for clashing digits
+  std::string solution;                        // the solution when status is One
 };
 
 // Check and Play's check: a full grid is its own solution when nothing

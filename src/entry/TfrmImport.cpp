@@ -40,12 +40,9 @@ TfrmImport::TfrmImport(const LanguageTable& table, Board& editor, QWidget* paren
   setObjectName("frmImport");
   setWindowTitle("Import Sudoku");
   setFixedSize(680, 430);
-  Label1 = new QLabel("Enter a string of 81 numbers(you can express blanks as 0, * , '.')", this);
-  Label1->setObjectName("Label1");
-  Label1->setGeometry(8, 8, 664, 20);
-  memo2 = new ImportTextArea(this);
-  memo2->setObjectName("memo2");
-  memo2->setGeometry(8, 32, 664, 300);
+  Label1 = Placed(new QLabel("Enter a string of 81 numbers(you can express blanks as 0, * , '.')", this), "Label1", 8,
+                  8, 664, 20);
+  memo2 = Placed(new ImportTextArea(this), "memo2", 8, 32, 664, 300);
   memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
   memo2->setContextMenuPolicy(Qt::CustomContextMenu);
   pm = new QMenu(this);
@@ -65,9 +62,7 @@ TfrmImport::TfrmImport(const LanguageTable& table, Board& editor, QWidget* paren
   connect(memo2, &ImportTextArea::pasteRequested, this, &TfrmImport::e3Click);
   connect(memo2, &ImportTextArea::tooLarge, this, &TfrmImport::RefusePaste);
 
-  Label2 = new QLabel("Compatible Formats:", this);
-  Label2->setObjectName("Label2");
-  Label2->setGeometry(8, 346, 150, 24);
+  Label2 = Placed(new QLabel("Compatible Formats:", this), "Label2", 8, 346, 150, 24);
   auto button = [this](const char* name, const char* text, int x, int y) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);

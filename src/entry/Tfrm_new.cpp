@@ -12,25 +12,6 @@
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
 
-namespace {
-
-BoardLook EditorLook() {
-  BoardLook l;
-  l.UNFoucsColor1 = 0xFFFFFF;
-  l.UNFoucsColor2 = 16759739;
-  l.FONTSize1 = 25;
-  l.FONTSize2 = 18;
-  l.FONTSize3 = 10;
-  l.FONTColor1 = 0x000000;
-  l.FONTColor2 = 0xFF0000;  // blue (0x00BBGGRR)
-  l.FONTColor3 = 111666;
-  l.errorcolor = 254;
-  l.highcolor = 9813909;
-  return l;
-}
-
-}  // namespace
-
 Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* parent)
     : QDialog(parent), table_(table), mainBoard_(mainBoard) {
   setObjectName("frm_new");
@@ -41,7 +22,7 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* 
   sdnew = new TPICSD33(this, &editor_, &arial);
   sdnew->setObjectName("sdnew");
   sdnew->move(8, 8);
-  sdnew->setLook(EditorLook());
+  sdnew->setLook(BoardLook::Editor());
   sdnew->WireHoverFrames();
   connect(sdnew, &TPICSD33::cellMouseDown, this, &Tfrm_new::CellMouseDown);
   connect(sdnew, &TPICSD33::candidateMouseDown, this, &Tfrm_new::CandidateMouseDown);
@@ -114,16 +95,26 @@ void Tfrm_new::Button3Click() {
   sdnew->RedrawCells();
 }
 
+namespace {
+const char* CheckMessageKey(SolutionCount count) {
+  switch (count) {
+    case SolutionCount::One: return "msg_frm_new_onesolve";
+    case SolutionCount::Several: return "msg_frm_new_twosolve2";
+    case SolutionCount::None: break;
+  }
+  return "msg_frm_new_nosolve2";
+}
+}  // namespace
+
 void Tfrm_new::Button1Click() {
-  static const char* const keys[3] = {"msg_frm_new_onesolve", "msg_frm_new_nosolve2", "msg_frm_new_twosolve2"};
   const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
-  AppDialogs().Information(this, TextOf(table_, keys[r.status]));
+  AppDialogs().Information(this, TextOf(table_, CheckMessageKey(r.status)));
 }
 
 void Tfrm_new::Button2Click() {
   const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
-  if (r.status == 1) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
-  if (r.status == 2 && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
+  if (r.status == SolutionCount::None) return AppDialogs().Information(this, TextOf(table_, "msg_frm_new_nosolve"));
+  if (r.status == SolutionCount::Several && !AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_twosolve"))) return;
   if (onPlay && !onPlay(editor_, r.solution)) return;
   accept();
 }

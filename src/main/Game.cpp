@@ -499,11 +499,11 @@ Game::SolveResult Game::Solve(std::string* first, std::string* other) {
     return SolveResult::Filled;
   }
   const Tfrm_sol::CountResult r = solver_.CountSolutions(board_.PuzzleString());
-  if (r.result == 0) {
+  if (r.result == SolutionCount::One) {
     FillSolution(r.first);
     return SolveResult::Filled;
   }
-  if (r.result == 1) return SolveResult::NoSolution;
+  if (r.result == SolutionCount::None) return SolveResult::NoSolution;
   if (first) *first = r.first;
   if (other) *other = r.other;
   return SolveResult::Several;

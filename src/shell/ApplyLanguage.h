@@ -42,20 +42,8 @@
 #include <vector>
 
 #include "shell/LanguageTable.h"
+// Also declares the component classes named below.
 #include "shell/WindowComponents.h"
-
-class QAbstractButton;
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QMenuBar;
-class QObject;
-class QRadioButton;
-class QStatusBar;
-class QToolButton;
-class QWidget;
 
 inline constexpr char kHintProperty[] = "hint";
 

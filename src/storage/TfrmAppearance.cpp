@@ -114,13 +114,7 @@ TfrmAppearance::TfrmAppearance(const LanguageTable& table, const DataFiles& file
   sd1 = new TPICSD33(this, &sample_, &arial);
   sd1->setObjectName("sd1");
   sd1->move(220, 12);
-  BoardLook look;
-  look.FONTSize1 = 25;
-  look.FONTSize2 = 25;
-  look.FONTSize3 = 10;
-  look.FONTColor3 = 0x000080;
-  look.errorcolor = 732916;
-  sd1->setLook(look);
+  sd1->setLook(BoardLook::AppearanceSample());
   FillSample(sample_);
   sd1->RedrawCells();
 

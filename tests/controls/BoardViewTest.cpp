@@ -117,8 +117,6 @@ TEST(BoardView, EmptyOpenCellIsBlankInEveryMode) {
     b.ShowCandidatesWith(d);
     blank("ShowCandidatesWith");
   }
-  b.HideCandidates();
-  blank("HideCandidates");
 }
 
 TEST(BoardView, ShowCandidatesWithADigit) {
@@ -139,13 +137,6 @@ TEST(BoardView, ShowCandidatesWithADigit) {
   EXPECT_EQ(ShownPanels(b.node(1, 4)), "");
   EXPECT_EQ(b.node(1, 5)->caption(), "6");
   EXPECT_EQ(b.node(1, 5)->cellFontColor(), b.FONTColor2());
-
-  // HideCandidates keeps the panels of a cell with exactly one character.
-  b.ShowAllCandidates();
-  b.HideCandidates();
-  EXPECT_EQ(ShownPanels(b.node(1, 1)), "");
-  EXPECT_EQ(ShownPanels(b.node(1, 2)), "2");
-  EXPECT_EQ(ShownPanels(b.node(1, 3)), "");
 }
 
 TEST(BoardView, ErrorColourSurvivesEveryRedrawUntilTheFlagClears) {

@@ -65,7 +65,7 @@ TEST(Bank, BuiltInLinesAreWellFormedUniquePuzzles) {
         solution += clue ? ch : static_cast<char>('1' + (ch - 'A'));
       }
       const auto r = solver.CountSolutions(puzzle);
-      EXPECT_EQ(r.result, 0) << line;
+      EXPECT_EQ(r.result, SolutionCount::One) << line;
       EXPECT_EQ(r.first, solution) << line;
     }
   }

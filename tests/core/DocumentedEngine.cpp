@@ -35,7 +35,7 @@ Tfrm_sol::SolveResult DocumentedSolveFromText(Tfrm_sol& engine, const std::strin
 
 Tfrm_sol::CountResult DocumentedCountSolutions(Tfrm_sol& engine, const std::string& puzzle) {
   Tfrm_sol::CountResult r;
-  r.result = 1;
+  r.result = SolutionCount::None;
   if (!engine.SetTableAndCheck(puzzle)) return r;
   const auto pass1 = DocumentedSolveFromText(engine, puzzle);
   if (pass1.status != 0) return r;
@@ -44,13 +44,13 @@ Tfrm_sol::CountResult DocumentedCountSolutions(Tfrm_sol& engine, const std::stri
   if (pass2.status != 0) return Tfrm_sol::CountResult{};
   const std::string s2 = Reversed(pass2.text);
   if (s2 != r.first) {
-    r.result = 2;
+    r.result = SolutionCount::Several;
     r.other = s2;
     return r;
   }
   const auto pass3 = DocumentedSolveFromText(engine, Mirrored(puzzle));
   if (pass3.status != 0) return Tfrm_sol::CountResult{};
   r.other = Mirrored(pass3.text);
-  r.result = r.other != r.first ? 2 : 0;
+  r.result = r.other != r.first ? SolutionCount::Several : SolutionCount::One;
   return r;
 }

@@ -19,8 +19,8 @@ void ExpectSameCount(Tfrm_sol& fast, Tfrm_sol& oracle, const std::string& p) {
   const auto want = DocumentedCountSolutions(oracle, p);
   const auto got = fast.CountSolutions(p);
   ASSERT_EQ(got.result, want.result) << p;
-  if (want.result != 1) { EXPECT_EQ(got.first, want.first) << p; }
-  if (want.result == 2) { EXPECT_EQ(got.other, want.other) << p; }
+  if (want.result != SolutionCount::None) { EXPECT_EQ(got.first, want.first) << p; }
+  if (want.result == SolutionCount::Several) { EXPECT_EQ(got.other, want.other) << p; }
 }
 
 void ExpectSameSolve(Tfrm_sol& fast, Tfrm_sol& oracle, const std::string& p) {
@@ -81,7 +81,7 @@ TEST(SolverGolden, BenchPuzzleSolvesAndIsUnique) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.text, kTestSolution);
   const auto c = s.CountSolutions(kTest);
-  EXPECT_EQ(c.result, 0);
+  EXPECT_EQ(c.result, SolutionCount::One);
   EXPECT_EQ(c.first, kTestSolution);
 }
 
@@ -90,7 +90,7 @@ TEST(SolverGolden, AllBlankGivesTheSmallestGrid) {
   const auto r = s.SolveFromText(std::string(81, '*'));
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.text, "123456789456789123789123456214365897365897214897214365531642978642978531978531642");
-  EXPECT_EQ(s.CountSolutions(std::string(81, '*')).result, 2);
+  EXPECT_EQ(s.CountSolutions(std::string(81, '*')).result, SolutionCount::Several);
 }
 
 TEST(SolverGolden, FullGridIsReportedNotSolved) {
@@ -98,23 +98,23 @@ TEST(SolverGolden, FullGridIsReportedNotSolved) {
   const auto r = s.SolveFromText(kTestSolution);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.text, kTestSolution);
-  EXPECT_EQ(s.CountSolutions(kTestSolution).result, 1);
+  EXPECT_EQ(s.CountSolutions(kTestSolution).result, SolutionCount::None);
 }
 
 TEST(SolverGolden, ClashingGivensCountAsNoSolution) {
   Tfrm_sol s;
   std::string row = kTest;
   row[0] = '3';  // a second 3 in row 1
-  EXPECT_EQ(s.CountSolutions(row).result, 1);
+  EXPECT_EQ(s.CountSolutions(row).result, SolutionCount::None);
   std::string col = std::string(81, '*');
   col[4] = '6';
   col[76] = '6';  // column 5
-  EXPECT_EQ(s.CountSolutions(col).result, 1);
+  EXPECT_EQ(s.CountSolutions(col).result, SolutionCount::None);
   std::string box = std::string(81, '*');
   box[0] = '5';
   box[20] = '5';  // box 1, different row and column
   EXPECT_FALSE(s.SetTableAndCheck(box));
-  EXPECT_EQ(s.CountSolutions(box).result, 1);
+  EXPECT_EQ(s.CountSolutions(box).result, SolutionCount::None);
 }
 
 TEST(SolverGolden, RemovingTheNinthGivenGivesTwoSolutions) {
@@ -122,7 +122,7 @@ TEST(SolverGolden, RemovingTheNinthGivenGivesTwoSolutions) {
   std::string p = kTest;
   p[8] = '*';
   const auto c = s.CountSolutions(p);
-  EXPECT_EQ(c.result, 2);
+  EXPECT_EQ(c.result, SolutionCount::Several);
   EXPECT_EQ(c.first, "316457289457289136829631457231874965574196328968325714792563841643918572185742693");
   EXPECT_EQ(c.other, "456871239317259468829634157531427986794186325268395714942563871673918542185742693");
 }
@@ -140,7 +140,7 @@ TEST(SolverGolden, BlankWithoutCandidateIsUnsolvable) {
   std::string echo = p;
   std::replace(echo.begin(), echo.end(), '*', '0');
   EXPECT_EQ(r.text, echo);
-  EXPECT_EQ(s.CountSolutions(p).result, 1);
+  EXPECT_EQ(s.CountSolutions(p).result, SolutionCount::None);
 }
 
 TEST(SolverGolden, OracleAgreesWithTheGoldenValues) {
@@ -150,7 +150,7 @@ TEST(SolverGolden, OracleAgreesWithTheGoldenValues) {
   std::string p = kTest;
   p[8] = '*';
   const auto c = DocumentedCountSolutions(o, p);
-  EXPECT_EQ(c.result, 2);
+  EXPECT_EQ(c.result, SolutionCount::Several);
   EXPECT_EQ(c.other, "456871239317259468829634157531427986794186325268395714942563871673918542185742693");
 }
 
@@ -347,7 +347,7 @@ TEST(SolverGolden, TwoEqualGivensBeforeBlanksFailAtOnce) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.text, "11" + std::string(79, '0'));
   EXPECT_EQ(s.GridText(), r.text);
-  EXPECT_EQ(s.CountSolutions(p).result, 1);
+  EXPECT_EQ(s.CountSolutions(p).result, SolutionCount::None);
   // A wrong clue that repeats a 2 and drops the 4 from row 1, column 1 and
   // box 1: those units need no 4, and the search comes out with the clash.
   const std::string q = "22*875913**729186*81*3462*7231**75*957413*628968*52*3174*9631*569351*4*2*85**4*96";

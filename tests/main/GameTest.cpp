@@ -60,7 +60,11 @@ TEST_F(GameTest, NothingPlaysBeforeTheFirstGame) {
   clock.Advance(100);
   EXPECT_EQ(game.ElapsedMs(), 0);
   EXPECT_TRUE(GameTestAccess::steps(game).memostep.empty());
-  EXPECT_TRUE(GameTestAccess::board(game).cell(40).digits.empty());
+  for (int i = 0; i < kCells; ++i) {
+    EXPECT_EQ(GameTestAccess::board(game).cell(i).state, CellState::Given) << i;
+    EXPECT_EQ(GameTestAccess::board(game).cell(i).digits, "") << i;
+  }
+  EXPECT_EQ(GameTestAccess::marking(game).at(5, 5, 3), kNoMarking);
   // A blank board shows no conflict.
   GameTestAccess::board(game).MarkConflicts();
   EXPECT_FALSE(GameTestAccess::board(game).HasConflict());
@@ -122,6 +126,29 @@ TEST_F(GameTest, SolvingByAClickStopsTheClockAndRestartResetsTheBranchButtons) {
   EXPECT_EQ(GameTestAccess::steps(game).memostep, std::vector<std::string>{kThreeOpen});
 }
 
+TEST_F(GameTest, ANewGameAndARestartClearConflictsPaintAndTheLog) {
+  constexpr std::uint32_t kGreen = 0x00FF00;
+  for (const bool restart : {false, true}) {
+    Deal(LineWithBlanks({0, 1, 80}));
+    Place(0, 9);  // row 1 holds the clue 9
+    game.SetMarkingOn(true);
+    game.SetPaint(kGreen), game.CellPress(40, MouseButton::Left);
+    game.SetMarkingOn(false);
+    clock.Advance(500);
+    ASSERT_TRUE(GameTestAccess::board(game).HasConflict());
+    ASSERT_EQ(GameTestAccess::marking(game).at(5, 5, 0), kGreen);
+
+    if (restart)
+      game.Restart();
+    else
+      ASSERT_TRUE(game.NewGame(1));
+    EXPECT_FALSE(GameTestAccess::board(game).HasConflict()) << restart;
+    EXPECT_EQ(GameTestAccess::marking(game).at(5, 5, 0), kNoMarking) << restart;
+    EXPECT_EQ(GameTestAccess::steps(game).memostep, std::vector<std::string>{kThreeOpen}) << restart;
+    EXPECT_EQ(game.ElapsedMs(), 0) << restart;
+  }
+}
+
 TEST_F(GameTest, ABoardFilledByShowSolutionIsNeverThePlayersSolve) {
   Deal(LineWithBlanks({0, 1, 80}));
   clock.Advance(300);
@@ -172,7 +199,7 @@ TEST_F(GameTest, PaintSurvivesAHintAndOnlyThePlayersPaintIsStored) {
   game.SetPaint(game.look().UNFoucsColor1), game.CellPress(11, MouseButton::Left);
   EXPECT_EQ(GameTestAccess::marking(game).at(2, 3, 0), kNoMarking);
   game.SetPaint(kGreen), game.CellPress(10, MouseButton::Right);
-  EXPECT_EQ(game.CellBackground(10), game.NaturalCellColour(10));
+  EXPECT_EQ(game.CellBackground(10), 0xFFFFFFu);  // box 1's colour
   // Painting logs nothing.
   EXPECT_EQ(GameTestAccess::steps(game).memostep.size(), 2u);
 }

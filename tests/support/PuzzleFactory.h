@@ -54,7 +54,7 @@ class PuzzleFactory {
       if (clues <= stopAt) break;
       const char keep = p[static_cast<size_t>(pos)];
       p[static_cast<size_t>(pos)] = '*';
-      if (engine.CountSolutions(p).result != 0) p[static_cast<size_t>(pos)] = keep;
+      if (engine.CountSolutions(p).result != SolutionCount::One) p[static_cast<size_t>(pos)] = keep;
       else --clues;
     }
     return p;

@@ -488,9 +488,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     return ForEachPuzzle(in, err, [&](const std::string& p) {
       const Tfrm_sol::CountResult r = solver.CountSolutions(p);
       switch (r.result) {
-        case 0: out << "0 " << r.first << " -\n"; break;
-        case 2: out << "2 " << r.first << ' ' << r.other << '\n'; break;
-        default: out << "1 - -\n"; break;
+        case SolutionCount::One: out << "0 " << r.first << " -\n"; break;
+        case SolutionCount::Several: out << "2 " << r.first << ' ' << r.other << '\n'; break;
+        case SolutionCount::None: out << "1 - -\n"; break;
       }
     });
   }
