@@ -100,6 +100,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   CreateBottomToolBar();
   CreateStatusBar();
   CreateCoach();
+  CreatePause();
   pp = new QMenu(this);
   pp->setObjectName("pp");
   connect(pp, &QMenu::triggered, this, &TForm1::CellMenuClick);
@@ -226,6 +227,8 @@ void TForm1::CreateMenus() {
   mnCoach = item(tools, "mnCoach", "Coach");
   mnFirstMistake = item(tools, "mnFirstMistake", "Find My First Mistake");
   mnSolvingPath = item(tools, "mnSolvingPath", "Solving Path");
+  mnPause = item(tools, "mnPause", "Pause");
+  mnPause->setCheckable(true);
 
   QMenu* help = menu("mnHelp", "Help");
   mnContent = item(help, "mnContent", "Contents");
@@ -257,6 +260,8 @@ void TForm1::WireCommands() {
   on(mnFirstMistake, &TForm1::mnFirstMistakeClick);
   on(mnSolvingPath, &TForm1::mnSolvingPathClick);
   click(btCoach, &TForm1::btCoachClick);
+  on(mnPause, &TForm1::mnPauseClick);
+  click(btPause, &TForm1::mnPauseClick);
   on(savet, &TForm1::savetClick);
   on(mnLoadReplay, &TForm1::mnLoadReplayClick);
   on(mnSaveCurrentBoard, &TForm1::btsaveClick);
@@ -465,6 +470,8 @@ void TForm1::CreateBottomToolBar() {
   connect(btlast, &QToolButton::clicked, this, &TForm1::btlastClick);
   AddToolSeparator(ToolBar2, "ToolButton15");
   btCoach = AddToolButton(ToolBar2, "btCoach", "coach", "Coach");
+  btPause = AddToolButton(ToolBar2, "btPause", "pause", "Pause");
+  btPause->setCheckable(true);
   // The solved marker comes and goes, so it sits on the bar rather than in
   // its row of actions.
   WC_Label = new QLabel(ToolBar2);
@@ -545,6 +552,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     lastKeyEvent_ = event;
     lastKeyReceiver_ = watched;
     const auto* key = static_cast<QKeyEvent*>(event);
+    if (!propagated && game.Paused()) {
+      SetPaused(false);
+      return true;  // the key that resumes does nothing else
+    }
     if (!propagated) {
       // A key that acts on the board is not also a press of the focused control.
       if (BoardKey(key->key(), key->modifiers())) return true;

@@ -114,6 +114,24 @@ class TForm1 : public QMainWindow {
   // The panel's text and the board's drawing for the ladder's level.
   void ShowCoach();
 
+  // --- pause (TForm1Pause.cpp) ---
+  // P, the tool button, Tools > Pause: the clock stops and the board is
+  // covered; the same command, a click on the cover or any key resumes.
+  void mnPauseClick();
+  void SetPaused(bool on);
+  // Pauses while one of our modal windows is open (unless already paused).
+  class AutoPause {
+   public:
+    explicit AutoPause(TForm1* form);
+    ~AutoPause();
+    AutoPause(const AutoPause&) = delete;
+    AutoPause& operator=(const AutoPause&) = delete;
+
+   private:
+    TForm1* form_;
+    bool paused_;
+  };
+
   // --- last game and replays (TForm1Files.cpp) ---
   void mnContinueClick();
   void savetClick();
@@ -220,6 +238,9 @@ class TForm1 : public QMainWindow {
   QToolButton* btnext = nullptr;
   QToolButton* btlast = nullptr;
   QToolButton* btCoach = nullptr;
+  QToolButton* btPause = nullptr;
+  QAction* mnPause = nullptr;
+  QLabel* pauseCover = nullptr;
   CoachPanel* coachPanel = nullptr;
   CoachOverlay* coachOverlay = nullptr;
   QAction* mnCoach = nullptr;
@@ -248,6 +269,7 @@ class TForm1 : public QMainWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateMenus();
@@ -259,6 +281,7 @@ class TForm1 : public QMainWindow {
   void CreateBottomToolBar();
   void CreateStatusBar();
   void CreateCoach();
+  void CreatePause();
   void OpenCoachPanel();
   void SetClientWidth(int width);
   void WireBoard();
@@ -288,6 +311,7 @@ class TForm1 : public QMainWindow {
   QString languageCode_ = QStringLiteral("ja");
   bool settingsLoaded_ = false;
   bool keptNotice_ = false;
+  bool pausedByMinimise_ = false;
   QString coachNote_;     // a line under the hint: why it cannot be applied, the first mistake
   int mistakeCell_ = -1;  // framed by the next refresh only
   static constexpr int kCoachLeft = 596;  // the documented width; the panel stands right of it

@@ -120,6 +120,7 @@ void TForm1::ApplyAppearance() {
 
 void TForm1::mnAppearanceClick() {
   CreateOtherWindows();
+  const AutoPause pause(this);
   AppDialogs().ShowModal(frmAppearance);
 }
 

@@ -6,5 +6,6 @@
 
 void TForm1::btimportClick() {
   CreateOtherWindows();
+  const AutoPause pause(this);
   AppDialogs().ShowModal(frm_new);
 }

@@ -63,13 +63,17 @@ void TForm1::SyncControls() {
   btAccept->setEnabled(game.Branch() == BranchState::Trying);
   btRejectBranch->setEnabled(game.Branch() == BranchState::Trying);
   // Commands that need a puzzle wait for the first one.
-  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint, btsave, btcopy, btprintableBoard, btCoach})
+  for (QToolButton* b : {btRestart, btsolve, btcheck, btShowhint, btsave, btcopy, btprintableBoard, btCoach, btPause})
     b->setEnabled(playing);
   for (QAction* a : {mnSaveCurrentBoard, savet, mnCopyPuzzleToClipboard, mnPrintableBoard, mnCoach, mnFirstMistake,
-                     mnSolvingPath})
+                     mnSolvingPath, mnPause})
     a->setEnabled(playing);
   sd991->setEnabled(playing);
   WC_Label->setVisible(game.SolvedMarker());
+  // A game that starts anew is never paused: the cover goes with the pause.
+  pauseCover->setVisible(game.Paused());
+  btPause->setChecked(game.Paused());
+  mnPause->setChecked(game.Paused());
   // Before the first game the label keeps its text; the editor's "unknown"
   // stands indented, as the editor has always shown it.
   if (const std::string& key = game.LevelCaption(); !key.empty())
@@ -94,6 +98,7 @@ void TForm1::Refresh() {
 }
 
 void TForm1::Announce(const GameOutcome& outcome) {
+  if (outcome.solved) ShowNotice(TextOf(lst1, "msg_solvedtime").arg(TTimeLabel::Caption(static_cast<int>(game.ElapsedMs()))));
   if (outcome.message.empty()) return;
   AppDialogs().Information(this, TextOf(lst1, outcome.message.c_str()));
 }

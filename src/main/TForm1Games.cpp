@@ -14,6 +14,7 @@ void TForm1::btsaveClick() {
   GamesFile games(files);
   Tfrmsave frmsave(lst1, games, this);
   frmsave.SetBoard(game.Level(), game.QJ1().GetSolution(), BoardRows(game.board()));
+  const AutoPause pause(this);
   AppDialogs().ShowModal(&frmsave);
 }
 
@@ -22,7 +23,10 @@ void TForm1::btDisplayYourGameListClick() {
   GamesFile games(files);
   frmgamelist->onOpen = [this](const StoredGame& stored) { return OpenStoredGame(stored); };
   frmgamelist->FillGameList(&games);
-  AppDialogs().ShowModal(frmgamelist);
+  {
+    const AutoPause pause(this);
+    AppDialogs().ShowModal(frmgamelist);
+  }
   frmgamelist->FillGameList(nullptr);
 }
 

@@ -42,6 +42,9 @@ void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
       if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return btCoachClick();
       break;
     case Qt::Key_Escape: return CloseCoach();
+    case Qt::Key_P:
+      if (!(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return mnPauseClick();
+      break;
     default: break;
   }
   // The digit row, not the keypad. Layouts such as AZERTY print other

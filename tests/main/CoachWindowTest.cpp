@@ -85,3 +85,27 @@ TEST_F(CoachWindowTest, TheMoveIsDrawnWithARingAndStrokesOnTheBoard) {
     }
   EXPECT_GT(ringPixels, 10);
 }
+
+TEST_F(CoachWindowTest, PauseCoversTheBoardAndAnyKeyResumesDoingNothingElse) {
+  DealFullHouse();
+  Key(Qt::Key_P);
+  EXPECT_TRUE(form->game.Paused());
+  EXPECT_TRUE(form->pauseCover->isVisible());
+  EXPECT_EQ(form->pauseCover->geometry(), form->Panel1->rect());  // the whole board, labels included
+  EXPECT_TRUE(form->btPause->isChecked());
+  const std::size_t steps = LogSize();
+  Key(Qt::Key_5);  // resumes, and selects no digit
+  EXPECT_FALSE(form->game.Paused());
+  EXPECT_FALSE(form->pauseCover->isVisible());
+  EXPECT_EQ(form->game.SelectedDigit(), 1);
+  EXPECT_EQ(LogSize(), steps);
+  // Our modal windows pause the game while they are open.
+  bool pausedInside = false;
+  dialogs.onModal = [&](QDialog*) {
+    pausedInside = form->game.Paused();
+    return 0;
+  };
+  form->mnAppearanceClick();
+  EXPECT_TRUE(pausedInside);
+  EXPECT_FALSE(form->game.Paused());
+}

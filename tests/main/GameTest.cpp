@@ -267,3 +267,30 @@ TEST_F(GameTest, RejectingABranchPutsTheSnapshotBackAsANewStep) {
   game.AcceptBranch();
   EXPECT_EQ(GameTestAccess::board(game).cell(1).digits, "2");
 }
+
+TEST_F(GameTest, TheClockCountsItsSourceAndStandsStillWhilePausedOrStopped) {
+  game.Pause();  // before the first game there is nothing to pause
+  EXPECT_FALSE(game.Paused());
+  Deal(LineWithBlanks({0, 1, 80}));
+  clock.Advance(1500);
+  game.Pause();
+  EXPECT_TRUE(game.Paused());
+  EXPECT_FALSE(game.ClockRunning());
+  clock.Advance(60000);  // a long pause counts nothing
+  EXPECT_EQ(game.ElapsedMs(), 1500);
+  game.Resume();
+  clock.Advance(500);
+  EXPECT_EQ(game.ElapsedMs(), 2000);
+  game.Pause();
+  game.NewGame(2);  // a new game never starts paused, and starts at zero
+  EXPECT_FALSE(game.Paused());
+  EXPECT_TRUE(game.ClockRunning());
+  clock.Advance(250);
+  EXPECT_EQ(game.ElapsedMs(), 250);
+  // Load Replay's dialog holds the clock; a bad file gives it back.
+  game.HoldClock();
+  clock.Advance(9000);
+  game.ReleaseClock();
+  clock.Advance(50);
+  EXPECT_EQ(game.ElapsedMs(), 300);
+}
