@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
+#include <QLocale>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -148,8 +149,12 @@ void TForm1::LoadSettings() {
   files.ReadSettings(settings, values);
   ApplyAppearance();
   mnAutoCheckNewVersion->setChecked(values.autoCheck);
-  // A language the player chose before; without one, the built-in table.
-  const std::string language = settings.GetSetting("Language");
+  // A language the player chose before; at a first start, the desktop's.
+  std::string language = settings.GetSetting("Language");
+  if (language.empty()) {
+    const QStringList desktop = QLocale::system().uiLanguages();
+    language = LanguageForLocale(desktop.isEmpty() ? std::string() : desktop.front().toStdString());
+  }
   if (language == "en" || language == "zh") SetLanguage(QString::fromStdString(language), false);
 }
 

@@ -128,6 +128,8 @@ void TForm1::SaveSettings() {
   // Nothing to keep when the file was never read.
   if (!settingsLoaded_) return;
   settings.PutSetting("Auto_check", mnAutoCheckNewVersion->isChecked() ? "1" : "0");
+  // The language in use, chosen from the menu or from the desktop at a first start.
+  settings.PutSetting("Language", languageCode_.toStdString());
   ReportWrite(this, lst1, QString::fromStdString(files.SettingsPath()),
               QString::fromStdString(files.WriteSettings(settings)));
 }

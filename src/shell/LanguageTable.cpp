@@ -28,6 +28,16 @@ LanguageTable LanguageTable::FromFileBytes(std::string_view bytes) {
   return LanguageTable(SplitTextLines(DecodeTextBytes(bytes)));
 }
 
+std::string LanguageForLocale(const std::string& tag) {
+  std::string primary;
+  for (char ch : tag) {
+    if (ch == '-' || ch == '_' || ch == '.' || ch == '@') break;
+    primary += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+  }
+  if (primary == "ja" || primary == "zh") return primary;
+  return "en";
+}
+
 LanguageFileProblem CheckLanguageFile(std::string_view bytes) {
   if (bytes.size() > kMaxLanguageFileBytes) return LanguageFileProblem::TooLarge;
   const std::string text = DecodeTextBytes(bytes);

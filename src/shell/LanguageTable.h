@@ -36,6 +36,10 @@ class LanguageTable {
   std::vector<std::string> lines_;
 };
 
+// The table for a desktop language tag ("ja-JP", "zh_CN", "de"): "ja" and
+// "zh" have tables of their own, every other language gets "en".
+std::string LanguageForLocale(const std::string& tag);
+
 // Why a file cannot be a language table; None when it can.
 enum class LanguageFileProblem { None, TooLarge, NotText, NoKeys };
 inline constexpr std::size_t kMaxLanguageFileBytes = 1u << 20;

@@ -122,3 +122,10 @@ TEST(LanguageTableTest, ALanguageFileMustBeTextWithKeysAndMissingKeysFallBack) {
   EXPECT_EQ(player.LookupText("mnfile.caption"), "&File");
   EXPECT_EQ(player.LookupText("msg_solve"), "S");
 }
+
+TEST(LanguageTableTest, AFirstStartSpeaksTheDesktopsLanguage) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"ja-JP", "ja"}, {"ja", "ja"}, {"zh-Hans-CN", "zh"}, {"zh_TW.UTF-8", "zh"}, {"ZH", "zh"},
+      {"en-US", "en"}, {"de-DE", "en"}, {"C", "en"},      {"", "en"},           {"jav-ID", "en"}};
+  for (const auto& [tag, table] : cases) EXPECT_EQ(LanguageForLocale(tag), table) << tag;
+}
