@@ -83,6 +83,12 @@ bool FitsLevel(const GradeResult& grade, int level) {
          grade.clues <= range.max;
 }
 
+bool FitsTechnique(const GradeResult& grade, Technique technique) {
+  const ClueRange range = LevelClueRange(TechniqueLevel(technique));
+  return grade.outcome == GradeResult::Outcome::Solved && grade.hardest == static_cast<int>(technique) &&
+         grade.clues >= range.min && grade.clues <= range.max;
+}
+
 Grid RandomSolution(GeneratorRandom& random) {
   Grid g{};
   unsigned row[9] = {}, col[9] = {}, box[9] = {};
@@ -181,20 +187,30 @@ std::vector<std::string> Generate(const GenerateOptions& options,
   std::unordered_set<std::string> forms;
   GenerateReport rep;
   std::uint64_t base = 0;
-  if (options.level < 0 || options.level > 4) return lines;  // no candidate would ever fit
-  while (static_cast<int>(lines.size()) < options.count) {
-    std::vector<Candidate> batch(kBatch);
+  const std::optional<Technique> technique = options.technique;
+  // The singles' candidates are made to need singles only: their hardest
+  // technique is not a choice.
+  if (technique && TechniqueLevel(*technique) < 2) return lines;
+  const int level = technique ? TechniqueLevel(*technique) : options.level;
+  if (level < 0 || level > 4) return lines;  // no candidate would ever fit
+  const std::uint64_t limit = options.maxCandidates;
+  while (static_cast<int>(lines.size()) < options.count && (limit == 0 || base < limit)) {
+    const int size = limit == 0 ? kBatch : static_cast<int>(std::min<std::uint64_t>(kBatch, limit - base));
+    std::vector<Candidate> batch(static_cast<size_t>(size));
     std::atomic<int> cursor{0};
     auto work = [&] {
-      for (int i; (i = cursor.fetch_add(1)) < kBatch;)
-        batch[static_cast<size_t>(i)] = MakeCandidate(options.level, options.seed, base + static_cast<std::uint64_t>(i));
+      for (int i; (i = cursor.fetch_add(1)) < size;) {
+        Candidate& c = batch[static_cast<size_t>(i)];
+        c = MakeCandidate(level, options.seed, base + static_cast<std::uint64_t>(i));
+        if (technique) c.fits = FitsTechnique(c.grade, *technique);
+      }
     };
     std::vector<std::thread> pool;
     for (int t = 1; t < threads; ++t) pool.emplace_back(work);
     work();
     for (auto& t : pool) t.join();
     // Merged in candidate order, so the lines do not depend on timing.
-    for (int i = 0; i < kBatch && static_cast<int>(lines.size()) < options.count; ++i) {
+    for (int i = 0; i < size && static_cast<int>(lines.size()) < options.count; ++i) {
       const Candidate& c = batch[static_cast<size_t>(i)];
       if (!c.fits) continue;
       if (!forms.insert(CanonicalForm(c.puzzle)).second) {
@@ -205,7 +221,7 @@ std::vector<std::string> Generate(const GenerateOptions& options,
       rep.grades.push_back(c.grade);
       rep.candidates = base + static_cast<std::uint64_t>(i) + 1;
     }
-    base += kBatch;
+    base += static_cast<std::uint64_t>(size);
     rep.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     if (progress) progress({static_cast<int>(lines.size()), options.count, base, rep.seconds});
   }

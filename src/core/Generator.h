@@ -15,6 +15,10 @@
 //   Gentle      singles still finish it, as far as it goes;
 //   the others  the solution stays unique, as far as it goes.
 // The grader then decides whether the candidate is a puzzle of the level.
+//
+// A run for a technique makes the candidates of the technique's level (the
+// same ones a run for that level makes) and keeps those whose hardest
+// technique is the one asked for.
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +52,10 @@ ClueRange LevelClueRange(int level);
 // True when a graded puzzle belongs in the bank at this level.
 bool FitsLevel(const GradeResult& grade, int level);
 
+// True when a graded puzzle practises the technique: solved, the technique
+// its hardest, with the clues of the technique's level.
+bool FitsTechnique(const GradeResult& grade, Technique technique);
+
 // A random solved grid.
 Grid RandomSolution(GeneratorRandom& random);
 
@@ -69,6 +77,13 @@ struct GenerateOptions {
   int count = 1;
   std::uint64_t seed = 1;
   int threads = 2;
+  // When set, lines whose hardest technique is this one; level is then
+  // ignored (the technique's own level is used).
+  std::optional<Technique> technique = std::nullopt;
+  // Stops after this many candidates even when fewer than count lines were
+  // found (0: no limit), so that a run for a rare technique ends and still
+  // depends on the seed only.
+  std::uint64_t maxCandidates = 0;
 };
 
 struct GenerateProgress {
@@ -86,7 +101,8 @@ struct GenerateReport {
 };
 
 // The count lines of the run, in candidate order (none for a level outside
-// 0..4). progress is called after every batch.
+// 0..4 or a technique below level 2; fewer when maxCandidates ends the run).
+// progress is called after every batch.
 std::vector<std::string> Generate(const GenerateOptions& options,
                                   const std::function<void(const GenerateProgress&)>& progress,
                                   GenerateReport* report = nullptr);

@@ -795,6 +795,24 @@ const char* TechniqueName(Technique t) {
   return "?";
 }
 
+const char* TechniqueStem(Technique t) {
+  static const char* const kStems[] = {
+      "fullhouse",  "nakedsingle", "hiddensingle", "pointing",    "claiming",      "nakedpair", "hiddenpair",
+      "nakedtriple", "hiddentriple", "nakedquad",  "hiddenquad",  "xwing",         "skyscraper", "twostringkite",
+      "xywing",     "xyzwing",     "wwing",        "swordfish",   "simplecolouring", "jellyfish", "remotepairs",
+      "xcycle",     "xchain",      "xychain",      "aic",
+  };
+  static_assert(std::size(kStems) == kTechniqueCount);
+  const auto i = static_cast<std::size_t>(t);
+  return i < std::size(kStems) ? kStems[i] : "?";
+}
+
+std::optional<Technique> TechniqueFromName(std::string_view name) {
+  for (int i = 0; i < kTechniqueCount; ++i)
+    if (name == TechniqueName(static_cast<Technique>(i))) return static_cast<Technique>(i);
+  return std::nullopt;
+}
+
 int TechniqueLevel(Technique t) {
   if (t <= Technique::HiddenSingle) return 1;
   if (t <= Technique::HiddenTriple) return 2;

@@ -11,7 +11,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/FastSolver.h"
@@ -60,6 +62,11 @@ inline constexpr int kMaxChainLinks = 15;
 inline constexpr int kVeryEasyMinClues = 41;
 
 const char* TechniqueName(Technique t);
+// A short lower-case name for keys and file names: "xwing", "aic", ...
+const char* TechniqueStem(Technique t);
+// The technique TechniqueName spells so (exactly, case included); none for
+// any other text.
+std::optional<Technique> TechniqueFromName(std::string_view name);
 // 1 for the singles (levels 0 and 1 alike), 2 Moderate, 3 Tough, 4 Diabolical.
 int TechniqueLevel(Technique t);
 

@@ -5,6 +5,7 @@
 
 #include "core/HolderToBoard.h"
 #include "output/CopyText.h"
+#include "shell/HintWords.h"
 
 namespace {
 
@@ -91,11 +92,25 @@ bool Game::NewGame(int level) {
   return true;
 }
 
+bool Game::NewPractice(Technique t) {
+  TQJ dealt;
+  if (!PickPracticePuzzle(bank_, t, dealt, *random_)) return false;
+  ClearBoard();
+  QJ1_ = dealt;
+  StartFromHolder(TechniqueLevel(t));
+  practice_ = t;
+  levelCaption_ = "msg_ndtxt_practice";
+  return true;
+}
+
+std::string Game::LevelCaptionArgument() const { return practice_ ? TechniqueKeyStem(*practice_) : std::string(); }
+
 void Game::StartFromHolder(int level) {
   marking_.Reset();
   LoadBoardFromHolder(board_, QJ1_, true);
   board_.nd = level;
   levelCaption_ = LevelCaptionKey(level);
+  practice_.reset();
   ResetPlay();
   steps_.ClearSteps(board_);
 }
@@ -109,6 +124,7 @@ void Game::RestoreReplay(const ReplayData& data) {
   StepToBoard(board_, steps_.CurrentLine());
   board_.nd = data.level;
   levelCaption_ = LevelCaptionKey(data.level);
+  practice_.reset();
   ResetPlay();
   // Showing the last line logs its exact step form when the file spelled it
   // differently (blanks after commas); a file written here adds nothing.
@@ -134,6 +150,7 @@ bool Game::OpenSaved(int level, const std::string& solution, const std::string& 
   StepToBoard(board_, step);
   board_.nd = level;
   levelCaption_ = LevelCaptionKey(level);
+  practice_.reset();
   QJ1_.SetGivens(board_.GetGivens());
   QJ1_.SetSolution(solution);
   ResetPlay();
@@ -160,6 +177,7 @@ void Game::PlayPuzzle(const Board& editor, const std::string& solution) {
   LoadBoardFromHolder(board_, QJ1_, false);
   board_.nd = 5;
   levelCaption_ = "msg_frm_new_unknow";  // the editor's own word for the level
+  practice_.reset();
   ResetPlay();
   steps_.ClearSteps(board_);
 }

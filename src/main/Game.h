@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,13 @@ class Game {
   // --- lifecycle ---
   // Deals a puzzle of the level from the bank; false when the level has none.
   bool NewGame(int level);
+  // Deals a practice puzzle of the technique (its hardest), disguised as a
+  // bank puzzle is, at the technique's level; false when it has none.
+  bool NewPractice(Technique t);
+  // The technique of a practice game; none for every other game.
+  std::optional<Technique> PracticeTechnique() const { return practice_; }
+  // The techniques that have practice puzzles, easiest first.
+  std::vector<Technique> PracticeTechniques() const { return bank_.PracticeTechniques(); }
   void Restart();
   // Puts the holder's puzzle on the board as a fresh game of the level
   // (clues Given, other cells Open with their free digits).
@@ -178,6 +186,9 @@ class Game {
   // or the editor's "unknown" for a puzzle played from the editor; "" before
   // the first game (the label keeps its text).
   const std::string& LevelCaption() const { return levelCaption_; }
+  // The language key of the text that fills the caption's "%1": the
+  // technique's name in a practice game, else "".
+  std::string LevelCaptionArgument() const;
 
   // --- keyboard cursor ---
   int Cursor() const { return cursor_; }
@@ -255,6 +266,7 @@ class Game {
   void FoldClock();
   BranchState branch_ = BranchState::Off;
   std::string levelCaption_;
+  std::optional<Technique> practice_;
   ::Hint coachHint_;
   int coachLevel_ = 0;
   std::string coachBoard_;  // the board, mode and digit the hint was found for

@@ -109,6 +109,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // 1. The built-in table, applied to this window.
   lst1 = BuiltinJapanese();
   ApplyLanguage(this, lst1);
+  NamePracticeItems();
   SetConfirmTitle(TextOf(lst1, "msg_title_confirm"));
   InstallQtTranslations(QStringLiteral("ja"));
   // 2. The caption is the application title.
@@ -219,6 +220,7 @@ void TForm1::CreateMenus() {
   }
   separator(newGame, "N1");
   mnDisplayYourGameList2 = item(newGame, "mnDisplayYourGameList2", "Display Your Game List");
+  CreatePracticeMenu(newGame);
 
   QMenu* tools = menu("mnTools", "Tools");
   mnAppearance = item(tools, "mnAppearance", "Appearance");

@@ -7,6 +7,8 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/ControlColors.h"
 #include "main/Game.h"
@@ -131,6 +133,16 @@ class TForm1 : public QMainWindow {
     TForm1* form_;
     bool paused_;
   };
+  // --- practice games (TForm1Practice.cpp) ---
+  // New Game > Practice: a submenu with an item for each technique that has
+  // practice puzzles, named in the active language.
+  void CreatePracticeMenu(QMenu* newGame);
+  void NamePracticeItems();
+  // An item chosen: the replaced game kept, then a practice deal.
+  void NewPractice(Technique t);
+  // The level label of a practice game: the technique named, shortened to
+  // fit, in full in its tool tip.
+  void ShowPracticeCaption();
 
   // --- last game and replays (TForm1Files.cpp) ---
   void mnContinueClick();
@@ -246,6 +258,8 @@ class TForm1 : public QMainWindow {
   QAction* mnCoach = nullptr;
   QAction* mnFirstMistake = nullptr;
   QAction* mnSolvingPath = nullptr;
+  QMenu* mnPractice = nullptr;
+  std::vector<std::pair<Technique, QAction*>> practiceItems;
 
   QAction* mnExit = nullptr;
   QAction* mnContinue = nullptr;

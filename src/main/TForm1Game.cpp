@@ -78,6 +78,7 @@ void TForm1::SyncControls() {
   // stands indented, as the editor has always shown it.
   if (const std::string& key = game.LevelCaption(); !key.empty())
     ndtxt->setText((key == "msg_frm_new_unknow" ? "  " : "") + TextOf(lst1, key));
+  ShowPracticeCaption();
   ShowClock();
   sd991->SetContextMenus([this](int i) { return game.CellHasMenu(i); });
 }

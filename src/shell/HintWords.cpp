@@ -107,21 +107,14 @@ std::string ChainText(const std::vector<CellDigit>& chain) {
   return out;
 }
 
-const char* const kStems[] = {
-    "coach_fullhouse",   "coach_nakedsingle",  "coach_hiddensingle",  "coach_pointing",    "coach_claiming",
-    "coach_nakedpair",   "coach_hiddenpair",   "coach_nakedtriple",   "coach_hiddentriple", "coach_nakedquad",
-    "coach_hiddenquad",  "coach_xwing",        "coach_skyscraper",    "coach_twostringkite", "coach_xywing",
-    "coach_xyzwing",     "coach_wwing",        "coach_swordfish",     "coach_simplecolouring", "coach_jellyfish",
-    "coach_remotepairs", "coach_xcycle",       "coach_xchain",        "coach_xychain",     "coach_aic",
-};
-static_assert(std::size(kStems) == kTechniqueCount);
-
 HintTexts Texts(const LanguageTable& t, const std::string& stem, const Vars& vars) {
   return {Fill(t.LookupText(stem + "_nudge"), vars), Fill(t.LookupText(stem + "_where"), vars),
           Fill(t.LookupText(stem + "_move"), vars)};
 }
 
 }  // namespace
+
+std::string TechniqueKeyStem(Technique t) { return std::string("coach_") + TechniqueStem(t); }
 
 std::string HintKeyStem(const Hint& hint) {
   switch (hint.kind) {
@@ -132,7 +125,7 @@ std::string HintKeyStem(const Hint& hint) {
     case HintKind::Stuck: return "coach_stuck";
     case HintKind::Step: break;
   }
-  return hint.cleanup ? "coach_cleanup" : kStems[static_cast<int>(hint.technique)];
+  return hint.cleanup ? "coach_cleanup" : TechniqueKeyStem(hint.technique);
 }
 
 HintTexts HintWords(const Hint& hint, const LanguageTable& t) {

@@ -20,3 +20,5 @@ HintTexts HintWords(const Hint& hint, const LanguageTable& table);
 // The key stem of a technique's texts: "coach_hiddensingle", ...; the name
 // is the stem's own key, the texts add "_nudge", "_where" and "_move".
 std::string HintKeyStem(const Hint& hint);
+// The same for a step of the technique: "coach_" and its TechniqueStem.
+std::string TechniqueKeyStem(Technique t);

@@ -27,6 +27,10 @@ CliRun Cli(std::vector<std::string> args, const std::string& input) {
 
 const std::string kPuzzle = "........3..72.......9....5..3..........1...2..68...7......63........8...1.5....9.";
 const std::string kSolution = "426875913357291864819346257231687549574139628968452731742963185693518472185724396";
+// generate --technique XY-Wing --count 2 --seed 77.
+const std::string kXYWingLines =
+    "G4IBE83AF2FCAD75HIEA8ICFB74I27EFDAC8FC5HA9GDBAHD3GB6IEHGAF9EDBC3E24HAIFGDI6GBC851\n"
+    "FIB8A5GCD3G4I6B1EHH51GDCF2IGD6EB1H9C2ACDIHEF7I8E6CG2DAA6HCEI47BEB9A7D3H6DCG2H6IAE\n";
 
 }  // namespace
 
@@ -98,6 +102,24 @@ TEST(Cli, GenerateMakesLinesThatGradeToTheirLevel) {
   }
 }
 
+// generate --technique: the same lines whatever the threads, each grading to
+// the technique.
+TEST(Cli, GenerateMakesLinesOfATechnique) {
+  const CliRun made = Cli({"generate", "--technique", "XY-Wing", "--count", "2", "--seed", "77", "--threads", "1"}, "");
+  ASSERT_EQ(made.status, 0) << made.err;
+  EXPECT_EQ(made.out, kXYWingLines);
+  EXPECT_NE(made.err.find("XY-Wing: 2 lines from"), std::string::npos) << made.err;
+  EXPECT_EQ(Cli({"generate", "--seed", "77", "--technique", "XY-Wing", "--count", "2", "--threads", "2"}, "").out,
+            made.out);
+  EXPECT_EQ(Cli({"grade"}, made.out).out, "3 XY-Wing\n3 XY-Wing\n");
+  // A run cut short by --max-candidates still succeeds, with what it found.
+  const CliRun none = Cli({"generate", "--technique", "Jellyfish", "--count", "2", "--seed", "77", "--threads", "2",
+                           "--max-candidates", "64"}, "");
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.out, "");
+  EXPECT_NE(none.err.find("Jellyfish: 0 lines"), std::string::npos) << none.err;
+}
+
 TEST(Cli, GenerateRefusesBadOptions) {
   const std::vector<std::vector<std::string>> bad = {
       {"generate", "--level", "2", "--count", "3"},                          // no seed
@@ -106,6 +128,13 @@ TEST(Cli, GenerateRefusesBadOptions) {
       {"generate", "--level", "2", "--count", "x", "--seed", "1"},
       {"generate", "--level", "2", "--count", "3", "--seed", "1", "--fast"},
       {"generate", "--level", "2", "--count", "3", "--seed"},
+      {"generate", "--technique", "x-wing", "--count", "3", "--seed", "1"},         // spelt as grade does
+      {"generate", "--technique", "Hidden Single", "--count", "3", "--seed", "1"},  // below Pointing
+      {"generate", "--technique", "Jellyfishes", "--count", "3", "--seed", "1"},
+      {"generate", "--technique", "", "--count", "3", "--seed", "1"},
+      {"generate", "--level", "3", "--technique", "X-Wing", "--count", "3", "--seed", "1"},  // both
+      {"generate", "--technique", "X-Wing", "--count", "3", "--seed", "1", "--max-candidates", "0"},
+      {"generate", "--technique", "X-Wing", "--count", "3", "--seed", "1", "--max-candidates"},
   };
   for (const auto& args : bad) {
     const CliRun r = Cli(args, "");
@@ -116,6 +145,7 @@ TEST(Cli, GenerateRefusesBadOptions) {
   const CliRun help = Cli({"--help"}, "");
   EXPECT_NE(help.out.find("grade"), std::string::npos);
   EXPECT_NE(help.out.find("generate --level L --count N --seed S"), std::string::npos);
+  EXPECT_NE(help.out.find("generate --technique NAME --count N --seed S"), std::string::npos);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "core/Canonical.h"
+#include "core/FastSolver.h"
 #include "core/Generator.h"
 #include "core/Grader.h"
 
@@ -83,8 +84,8 @@ TEST(Generator, BankLineAndRanges) {
 // and the run is the same whatever the number of threads.
 TEST(Generator, LinesFitTheirLevelAndDoNotDependOnThreads) {
   for (int level = 0; level < 5; ++level) {
-    const GenerateOptions one{level, 3, 2024, 1};
-    const GenerateOptions three{level, 3, 2024, 3};
+    const GenerateOptions one{.level = level, .count = 3, .seed = 2024, .threads = 1};
+    const GenerateOptions three{.level = level, .count = 3, .seed = 2024, .threads = 3};
     GenerateReport report;
     int calls = 0;
     const std::vector<std::string> lines = Generate(one, [&](const GenerateProgress& p) {
@@ -113,9 +114,10 @@ TEST(Generator, LinesFitTheirLevelAndDoNotDependOnThreads) {
     }
     EXPECT_EQ(forms.size(), 3u);
   }
-  const GenerateOptions other{2, 2, 2025, 2};
-  EXPECT_NE(Generate(other, nullptr), Generate(GenerateOptions{2, 2, 2024, 2}, nullptr));
-  EXPECT_TRUE(Generate(GenerateOptions{5, 4, 2024, 2}, nullptr).empty());
+  const GenerateOptions other{.level = 2, .count = 2, .seed = 2025, .threads = 2};
+  EXPECT_NE(Generate(other, nullptr),
+            Generate(GenerateOptions{.level = 2, .count = 2, .seed = 2024, .threads = 2}, nullptr));
+  EXPECT_TRUE(Generate(GenerateOptions{.level = 5, .count = 4, .seed = 2024, .threads = 2}, nullptr).empty());
 }
 
 TEST(Generator, CandidatesAreReproducible) {
@@ -144,4 +146,80 @@ TEST(Generator, CandidatesAreReproducible) {
     EXPECT_GE(c.grade.clues, 41);
     EXPECT_LE(c.grade.clues, 51);
   }
+}
+
+// A run for a technique keeps the candidates of its level whose hardest
+// technique it is, in candidate order, whatever the threads.
+TEST(Generator, TechniqueRunsKeepPuzzlesWhoseHardestIsTheTechnique) {
+  for (Technique t : {Technique::NakedPair, Technique::XYWing, Technique::XYChain}) {
+    GenerateOptions one{.level = 0, .count = 3, .seed = 2024, .threads = 1};
+    one.technique = t;
+    GenerateOptions two = one;
+    two.threads = 2;
+    GenerateReport report;
+    const std::vector<std::string> lines = Generate(one, nullptr, &report);
+    ASSERT_EQ(lines.size(), 3u) << TechniqueName(t);
+    EXPECT_EQ(Generate(two, nullptr), lines) << TechniqueName(t);
+    // The same candidates as the level's run: the last line is the
+    // candidate the report names.
+    const Candidate last = MakeCandidate(TechniqueLevel(t), 2024, report.candidates - 1);
+    EXPECT_EQ(BankLine(last.puzzle, last.solution), lines.back());
+    for (const std::string& line : lines) {
+      const GradeResult r = Grade(PuzzleOf(line));
+      EXPECT_EQ(r.outcome, GradeResult::Outcome::Solved) << line;
+      EXPECT_EQ(r.hardest, static_cast<int>(t)) << line;
+      EXPECT_TRUE(FitsTechnique(r, t));
+      EXPECT_EQ(FastSolver::CountUpTo(PuzzleOf(line), 2), 1) << line;
+    }
+  }
+  // The singles cannot be asked for: their candidates are made for singles.
+  GenerateOptions singles{.level = 0, .count = 1, .seed = 2024, .threads = 1};
+  singles.technique = Technique::HiddenSingle;
+  EXPECT_TRUE(Generate(singles, nullptr).empty());
+}
+
+TEST(Generator, MaxCandidatesEndsARunExactlyThere) {
+  // Jellyfish is rare enough that 100 candidates hold none.
+  GenerateOptions rare{.level = 0, .count = 5, .seed = 2024, .threads = 2};
+  rare.technique = Technique::Jellyfish;
+  rare.maxCandidates = 100;
+  std::uint64_t examined = 0;
+  int calls = 0;
+  EXPECT_TRUE(Generate(rare, [&](const GenerateProgress& p) {
+                ++calls;
+                examined = p.candidates;
+              }).empty());
+  EXPECT_EQ(examined, 100u);
+  EXPECT_EQ(calls, 2);  // a batch of 64, then the 36 left
+  // A cap that leaves room changes nothing; one that cuts gives a prefix.
+  GenerateOptions level{.level = 2, .count = 4, .seed = 2024, .threads = 2};
+  const std::vector<std::string> all = Generate(level, nullptr);
+  level.maxCandidates = 1000000;
+  EXPECT_EQ(Generate(level, nullptr), all);
+  GenerateReport report;
+  level.count = 4;
+  level.maxCandidates = 0;
+  Generate(level, nullptr, &report);
+  level.maxCandidates = report.candidates - 1;
+  const std::vector<std::string> cut = Generate(level, nullptr);
+  EXPECT_EQ(cut, std::vector<std::string>(all.begin(), all.begin() + 3));
+}
+
+TEST(Generator, TechniqueNamesAndStems) {
+  EXPECT_EQ(TechniqueFromName("X-Wing"), Technique::XWing);
+  EXPECT_EQ(TechniqueFromName("Alternating Inference Chain"), Technique::AlternatingInferenceChain);
+  EXPECT_EQ(TechniqueFromName("Pointing"), Technique::Pointing);
+  EXPECT_EQ(TechniqueFromName("x-wing"), std::nullopt);
+  EXPECT_EQ(TechniqueFromName("XWing"), std::nullopt);
+  EXPECT_EQ(TechniqueFromName(""), std::nullopt);
+  EXPECT_STREQ(TechniqueStem(Technique::XWing), "xwing");
+  EXPECT_STREQ(TechniqueStem(Technique::AlternatingInferenceChain), "aic");
+  EXPECT_STREQ(TechniqueStem(Technique::TwoStringKite), "twostringkite");
+  std::set<std::string> stems;
+  for (int i = 0; i < kTechniqueCount; ++i) {
+    const auto t = static_cast<Technique>(i);
+    EXPECT_EQ(TechniqueFromName(TechniqueName(t)), t);
+    stems.insert(TechniqueStem(t));
+  }
+  EXPECT_EQ(stems.size(), static_cast<size_t>(kTechniqueCount));
 }

@@ -84,7 +84,9 @@ TEST_F(FormTest, ControlsFitTheWindowWithoutOverlapping) {
   QStringList names;
   for (int k = 0; k < 4; ++k) names << menus[k]->menu()->objectName();
   EXPECT_EQ(names, (QStringList{"mnFile", "mnNewGame", "mnTools", "mnHelp"}));
-  EXPECT_EQ(menus[1]->menu()->actions().size(), 7);
+  // New Game: the documented seven, then a separator and Practice.
+  EXPECT_EQ(menus[1]->menu()->actions().size(), 9);
+  EXPECT_EQ(menus[1]->menu()->actions()[6]->objectName(), "mnDisplayYourGameList2");
 }
 
 TEST_F(FormTest, NewGameDealsTheLevel) {

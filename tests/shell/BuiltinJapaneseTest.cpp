@@ -17,7 +17,8 @@ const std::set<std::string> kOwnKeys = {
     "msg_recoveryfailed",  "msg_recoveryworks",       "msg_replacedkept",            "msg_openfailed",
     "msg_privatefolder",   "msg_folderfailed",        "n21.caption",                 "mncoach.caption",
     "mnfirstmistake.caption", "mnsolvingpath.caption", "btcoach.caption",            "btcoach.hint",
-    "msg_paused", "msg_solvedtime", "mnpause.caption", "btpause.caption", "btpause.hint"};
+    "msg_paused", "msg_solvedtime", "mnpause.caption", "btpause.caption", "btpause.hint",
+    "n22.caption",          "mnpractice.caption",     "msg_ndtxt_practice"};
 
 // The table's keys in order, without our own.
 std::vector<std::string> Keys(const LanguageTable& t) {

@@ -31,6 +31,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: tessvar-cli COMMAND < puzzles\n"
     "       tessvar-cli generate --level L --count N --seed S [--threads T]\n"
+    "       tessvar-cli generate --technique NAME --count N --seed S [--threads T]\n"
+    "                            [--max-candidates M]\n"
     "       tessvar-cli import < text\n"
     "       tessvar-cli copy --layout N < board\n"
     "       tessvar-cli print --style normal|candidates --size a4|a3|a2 [--lang FILE] < board\n"
@@ -66,6 +68,10 @@ constexpr const char* kUsage =
     "            and \"A\"..\"I\" for the solution digit of every other cell. The\n"
     "            same seed gives the same lines whatever the number of threads T\n"
     "            (default: one per core). Progress goes to standard error.\n"
+    "            --technique NAME instead of --level: lines whose hardest\n"
+    "            technique (as grade names it, from Pointing on) is NAME, with\n"
+    "            the clues of its level. --max-candidates M: stop after M\n"
+    "            candidates, with fewer lines if need be (rare techniques).\n"
     "  import    reads the whole of standard input as one import text (UTF-8)\n"
     "            and prints one line: the layout it was read in and the editor\n"
     "            board as a step line, e.g. \"2 3...,26,...\". Layouts: 1 single\n"
@@ -145,13 +151,25 @@ int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& name = args[i];
     unsigned long long v = 0;
-    const bool known = name == "--level" || name == "--count" || name == "--seed" || name == "--threads";
+    const bool known = name == "--level" || name == "--technique" || name == "--count" || name == "--seed" ||
+                       name == "--threads" || name == "--max-candidates";
     if (!known || i + 1 >= args.size()) {
       err << "tessvar-cli generate: " << (known ? "missing value for " : "unknown option ") << name << '\n';
       return 2;
     }
     const std::string& text = args[++i];
-    const unsigned long long max = name == "--level" ? 4 : name == "--seed" ? ~0ull : 1000000;
+    if (name == "--technique") {
+      options.technique = TechniqueFromName(text);
+      if (!options.technique || TechniqueLevel(*options.technique) < 2) {
+        err << "tessvar-cli generate: bad value for --technique: '" << text
+            << "' (a technique of the grade command from Pointing on, e.g. \"X-Wing\")\n";
+        return 2;
+      }
+      continue;
+    }
+    const unsigned long long max = name == "--level" ? 4 : name == "--seed" ? ~0ull
+                                   : name == "--max-candidates"             ? 1000000000000ull
+                                                                            : 1000000;
     if (!ParseNumber(text, max, v) || (name != "--level" && name != "--seed" && v == 0)) {
       err << "tessvar-cli generate: bad value for " << name << ": '" << text << "'\n";
       return 2;
@@ -160,24 +178,27 @@ int RunGenerate(const std::vector<std::string>& args, std::ostream& out, std::os
     if (name == "--count") { options.count = static_cast<int>(v); count = true; }
     if (name == "--seed") { options.seed = v; seed = true; }
     if (name == "--threads") options.threads = static_cast<int>(v);
+    if (name == "--max-candidates") options.maxCandidates = v;
   }
-  if (!level || !count || !seed) {
-    err << "tessvar-cli generate: --level, --count and --seed are required\n";
+  if (level == options.technique.has_value() || !count || !seed) {
+    err << "tessvar-cli generate: --level or --technique (one of them), --count and --seed are required\n";
     return 2;
   }
+  const std::string what =
+      options.technique ? TechniqueName(*options.technique) : "level " + std::to_string(options.level);
   auto lastReport = std::chrono::steady_clock::now() - std::chrono::hours(1);
   GenerateReport report;
   const std::vector<std::string> lines = Generate(options, [&](const GenerateProgress& p) {
     const auto now = std::chrono::steady_clock::now();
     if (p.accepted < p.wanted && now - lastReport < std::chrono::seconds(1)) return;
     lastReport = now;
-    err << "level " << options.level << ": " << p.accepted << '/' << p.wanted << " lines, " << p.candidates
-        << " candidates, " << static_cast<double>(static_cast<long>(p.seconds * 10)) / 10.0 << " s\n";
+    err << what << ": " << p.accepted << '/' << p.wanted << " lines, " << p.candidates << " candidates, "
+        << static_cast<double>(static_cast<long>(p.seconds * 10)) / 10.0 << " s\n";
   }, &report);
   for (const std::string& line : lines) out << line << '\n';
-  err << "level " << options.level << ": " << lines.size() << " lines from " << report.candidates
-      << " candidates (" << report.duplicates << " disguised repeats dropped), " << options.threads
-      << " threads, " << static_cast<double>(static_cast<long>(report.seconds * 10)) / 10.0 << " s\n";
+  err << what << ": " << lines.size() << " lines from " << report.candidates << " candidates ("
+      << report.duplicates << " disguised repeats dropped), " << options.threads << " threads, "
+      << static_cast<double>(static_cast<long>(report.seconds * 10)) / 10.0 << " s\n";
   return 0;
 }
 
