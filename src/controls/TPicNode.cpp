@@ -157,10 +157,13 @@ void TPicNode::paintEvent(QPaintEvent*) {
     if (Tmousepanel* c = panel(d); c->shown())
       c->paintPanel(p, QPoint(kPanelOffset[(d - 1) % 3], kPanelOffset[(d - 1) / 3]), state);
   if (cursorMark_) {
-    // Two pixels of dark blue, so the cursor reads on every box colour
-    // and beside the red hover frame.
-    p.setPen(QPen(QColor(0, 0, 160), 2));
+    // Two colours, white inside dark blue, so the cursor reads on every
+    // background (the blue box colour and a blue paint included) and beside
+    // the red hover frame.
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0, 0, 160), 2));
     p.drawRect(QRectF(1, 1, width() - 2, height() - 2));
+    p.setPen(QPen(Qt::white, 2));
+    p.drawRect(QRectF(3, 3, width() - 6, height() - 6));
   }
 }

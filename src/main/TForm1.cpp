@@ -169,6 +169,7 @@ void TForm1::CreateOtherWindows() {
       if (!KeepReplacedGame()) return false;
       game.PlayPuzzle(puzzle, solution);
       Refresh();
+      FocusBoard();
       ShowKeptNotice();
       return true;
     };
@@ -358,6 +359,9 @@ void TForm1::CreateBoardPanel() {
   const QFont arial("Arial");
   sd991 = new TPICSD33(Panel1, &game.board(), &arial);
   sd991->setObjectName("sd991");
+  // The board takes the focus like any control: by a click, by Tab, and
+  // when a game starts.
+  sd991->setFocusPolicy(Qt::StrongFocus);
   sd991->move(25, 20);
   // The board shows its real colours from the first paint.
   sd991->setLook(game.look());
@@ -564,8 +568,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       return true;  // the key that resumes does nothing else
     }
     if (!propagated) {
-      // A key that acts on the board is not also a press of the focused control.
-      if (BoardKey(key->key(), key->modifiers())) return true;
+      // The board's keys act while it has the focus (Space on a check box
+      // toggles the box); a key that acts on the board is not also a press
+      // of the focused control.
+      if (BoardHasFocus() && BoardKey(key->key(), key->modifiers())) return true;
       FormKeyDown(key->key(), key->modifiers(), key->nativeScanCode());
     }
     return false;

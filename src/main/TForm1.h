@@ -83,6 +83,8 @@ class TForm1 : public QMainWindow {
   // log. True when the key acted on the board.
   bool BoardKey(int key, Qt::KeyboardModifiers modifiers);
   int CursorCell() const { return game.Cursor(); }
+  bool BoardHasFocus() const;
+  void FocusBoard();
 
   // --- marking ---
   void ApplyBackgrounds();

@@ -47,6 +47,7 @@ bool TForm1::WriteGameFile(const QString& path) {
 void TForm1::InstallReplay(const ReplayData& replay) {
   game.RestoreReplay(replay);
   Refresh();
+  FocusBoard();
 }
 
 bool TForm1::SaveLastGame() {

@@ -18,6 +18,7 @@ void TForm1::NewGame(int level) {
   if (!KeepReplacedGame()) return;
   if (!game.NewGame(level)) return;
   Refresh();
+  FocusBoard();
   ShowKeptNotice();
 }
 

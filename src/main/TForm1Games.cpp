@@ -36,6 +36,7 @@ bool TForm1::OpenStoredGame(const StoredGame& stored) {
   // A stored game's clock ticks once a second from then on.
   TimeLabel1->settimeinterval(1000);
   Refresh();
+  FocusBoard();
   ShowKeptNotice();
   return true;
 }

@@ -91,6 +91,13 @@ bool TForm1::BoardKey(int key, Qt::KeyboardModifiers modifiers) {
   }
 }
 
+bool TForm1::BoardHasFocus() const {
+  const QWidget* f = focusWidget();
+  return f == sd991 || sd991->isAncestorOf(f);
+}
+
+void TForm1::FocusBoard() { sd991->setFocus(Qt::OtherFocusReason); }
+
 bool TForm1::MoveCursor(int rows, int cols) {
   game.MoveCursor(rows, cols);
   ShowCursor();
@@ -134,6 +141,7 @@ void TForm1::RedrawInMode() {
 }
 
 void TForm1::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
+  FocusBoard();
   const GameOutcome outcome = game.CellPress(IndexOfNode(cell), ButtonOf(button));
   if (game.MarkingOn()) return ApplyBackgrounds();
   Refresh();
@@ -141,6 +149,7 @@ void TForm1::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
 }
 
 void TForm1::CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button) {
+  FocusBoard();
   const GameOutcome outcome =
       game.CandidatePress(IndexOfNode(cell), digit, ButtonOf(button));
   if (game.MarkingOn()) return ApplyBackgrounds();

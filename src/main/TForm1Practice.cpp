@@ -36,6 +36,7 @@ void TForm1::NewPractice(Technique t) {
   if (!KeepReplacedGame()) return;
   if (!game.NewPractice(t)) return;
   Refresh();
+  FocusBoard();
   ShowKeptNotice();
 }
 

@@ -82,3 +82,17 @@ TEST_F(FormTest, CellsAndToolButtonsHaveScreenReaderNames) {
   for (int i = 0; i < kCells; ++i) EXPECT_FALSE(AccessibleName(form->sd991->node(i)).isEmpty());
   EXPECT_EQ(AccessibleName(form->btsolve), HintOf(form->btsolve));
 }
+
+TEST_F(FormTest, BoardKeysGoToTheBoardOnlyWhileItHasTheFocus) {
+  Deal(LineWithBlanks({0, 1, 80}));
+  EXPECT_TRUE(form->BoardHasFocus());  // a new game gives the board the focus
+  form->cbautoupdate->setFocus();
+  const std::size_t steps = LogSize();
+  QTest::keyClick(form->cbautoupdate, Qt::Key_Space);
+  EXPECT_FALSE(form->cbautoupdate->isChecked());  // Space toggled the box
+  EXPECT_EQ(LogSize(), steps);                     // and placed nothing
+  QTest::keyClick(form->cbautoupdate, Qt::Key_4);  // digits work anywhere
+  EXPECT_EQ(form->game.SelectedDigit(), 4);
+  LeftClick(9, 1);  // a click on the board gives it the focus
+  EXPECT_TRUE(form->BoardHasFocus());
+}
