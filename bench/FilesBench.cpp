@@ -102,6 +102,29 @@ int main(int argc, char** argv) {
   Row("load (read + check whole file + install)", load, loadPlain, 30);
   if (GameTestAccess::steps(loaded).memostep.size() != 10000) std::printf("load FAILED\n");
 
+  // --- Find My First Mistake on a 10,000-step log that holds none: the
+  // whole log is walked. Every line places solution digits only.
+  Game right;
+  right.SetBank(Tfrmtk());
+  right.NewGame(4);
+  {
+    const std::string solution = right.QJ1().GetSolution();
+    std::vector<std::string>& log = GameTestAccess::steps(right).memostep;
+    Board board = right.board();
+    for (int i = 1; log.size() < 10000; ++i) {
+      Cell& c = board.cell(i % kCells);
+      if (c.state == CellState::Given) continue;
+      const bool place = c.state == CellState::Open;
+      c.state = place ? CellState::Placed : CellState::Open;
+      c.digits = place ? solution.substr(static_cast<std::size_t>(i % kCells), 1) : board.FreeDigits(c.row, c.col);
+      log.push_back(BoardToStep(board));
+    }
+  }
+  Mistake found;
+  const double firstMistake = Median(21, [&] { found = right.FindFirstMistake(); });
+  std::printf("find my first mistake, 10,000-step log without one: %.2f ms (goal: one frame, 16 ms)%s\n",
+              firstMistake, found.step == 0 ? "" : " FAILED: found one");
+
   // --- games.dat with 10,000 games ---
   GamesStore store;
   const std::vector<std::string> rows = BoardRows(game.board());
