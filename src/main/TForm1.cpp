@@ -226,6 +226,7 @@ void TForm1::CreateMenus() {
   mnCoach = item(tools, "mnCoach", "Coach");
   mnFirstMistake = item(tools, "mnFirstMistake", "Find My First Mistake");
   mnSolvingPath = item(tools, "mnSolvingPath", "Solving Path");
+  mnStatistics = item(tools, "mnStatistics", "Statistics");
 
   QMenu* help = menu("mnHelp", "Help");
   mnContent = item(help, "mnContent", "Contents");
@@ -256,6 +257,7 @@ void TForm1::WireCommands() {
   on(mnCoach, &TForm1::btCoachClick);
   on(mnFirstMistake, &TForm1::mnFirstMistakeClick);
   on(mnSolvingPath, &TForm1::mnSolvingPathClick);
+  on(mnStatistics, &TForm1::mnStatisticsClick);
   click(btCoach, &TForm1::btCoachClick);
   on(savet, &TForm1::savetClick);
   on(mnLoadReplay, &TForm1::mnLoadReplayClick);
@@ -597,6 +599,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::FormClose() {
   // The last game first, then the settings.
   if (!SaveLastGame()) return false;
+  RecordStatistics(true);
   SaveSettings();
   return true;
 }

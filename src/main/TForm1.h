@@ -111,6 +111,9 @@ class TForm1 : public QMainWindow {
   void CloseCoach();
   void mnFirstMistakeClick();
   void mnSolvingPathClick();
+  void mnStatisticsClick();
+  // The game in play goes into stats.dat once it ends (see Game::TakeStatsLine).
+  void RecordStatistics(bool atExit);
   // The panel's text and the board's drawing for the ladder's level.
   void ShowCoach();
 
@@ -225,6 +228,7 @@ class TForm1 : public QMainWindow {
   QAction* mnCoach = nullptr;
   QAction* mnFirstMistake = nullptr;
   QAction* mnSolvingPath = nullptr;
+  QAction* mnStatistics = nullptr;
 
   QAction* mnExit = nullptr;
   QAction* mnContinue = nullptr;

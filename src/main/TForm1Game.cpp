@@ -94,6 +94,7 @@ void TForm1::Refresh() {
 }
 
 void TForm1::Announce(const GameOutcome& outcome) {
+  if (outcome.solved) RecordStatistics(false);
   if (outcome.message.empty()) return;
   AppDialogs().Information(this, TextOf(lst1, outcome.message.c_str()));
 }

@@ -16,7 +16,8 @@ const std::set<std::string> kOwnKeys = {
     "msg_language_toolarge", "msg_language_nottext", "msg_language_nokeys", "msg_closewritefailed",
     "msg_recoveryfailed",  "msg_recoveryworks",       "msg_replacedkept",            "msg_openfailed",
     "msg_privatefolder",   "msg_folderfailed",        "n21.caption",                 "mncoach.caption",
-    "mnfirstmistake.caption", "mnsolvingpath.caption", "btcoach.caption",            "btcoach.hint"};
+    "mnfirstmistake.caption", "mnsolvingpath.caption", "btcoach.caption",            "btcoach.hint",
+    "mnstatistics.caption", "msg_statistics_title", "msg_statistics_played", "msg_statistics_solved", "msg_statistics_unaided", "msg_statistics_best", "msg_statistics_median", "msg_statistics_streak", "msg_statistics_beststreak", "msg_statistics_recent", "msg_statistics_clear", "msg_statistics_clearask", "msg_statistics_close", "msg_statistics_damaged", "msg_statistics_unusable", "msg_statistics_writefailed", "msg_digitbar", "msg_checkerror_none", "msg_checkerror_count", "msg_import_cellsfound", "msg_import_nolayout"};
 
 // The table's keys in order, without our own.
 std::vector<std::string> Keys(const LanguageTable& t) {
