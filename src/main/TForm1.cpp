@@ -3,6 +3,8 @@
 
 #include "main/TForm1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -47,11 +49,22 @@ constexpr int kTopBarHeight = 29;
 constexpr int kBottomBarHeight = 26;
 constexpr int kStatusHeight = 19;
 
+constexpr char kSeparatorProperty[] = "tessvarSeparator";
+
+// Screen readers meet a separator there, not a button without a name.
+QAccessibleInterface* SeparatorAccessible(const QString&, QObject* object) {
+  if (object == nullptr || !object->isWidgetType() || !object->property(kSeparatorProperty).toBool()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+}
+
 // A tool-bar separator that is also a named tool button, so that its
 // language key (an empty caption) has a component to land on.
 class ToolSeparator : public QToolButton {
  public:
   explicit ToolSeparator(QWidget* parent) : QToolButton(parent) {
+    static const bool factory = (QAccessible::installFactory(SeparatorAccessible), true);
+    (void)factory;
+    setProperty(kSeparatorProperty, true);
     setEnabled(false);
     setFixedWidth(8);
     setAutoRaise(true);

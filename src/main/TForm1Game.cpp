@@ -53,6 +53,7 @@ void TForm1::SyncControls() {
     Tmousepb* bar = ProgressBar[static_cast<size_t>(d - 1)];
     const int n = counts[static_cast<size_t>(d)];
     bar->setValue(n);
+    bar->setAccessibleName(TextOf(lst1, "msg_digitbar").arg(d).arg(n));
     bar->setBarColor(n == 9 ? MakeTColor(255, 0, 0) : MakeTColor(0, 0, 255));
   }
   btback->setEnabled(game.CanStepBack());
