@@ -90,7 +90,6 @@ bool Game::NewGame(int level) {
   ClearBoard();
   QJ1_ = dealt;
   StartFromHolder(level);
-  BeginRecord("bank", true);
   return true;
 }
 
@@ -101,6 +100,7 @@ void Game::StartFromHolder(int level) {
   levelCaption_ = LevelCaptionKey(level);
   ResetPlay();
   steps_.ClearSteps(board_);
+  BeginRecord("bank", true);
 }
 
 void Game::RestoreReplay(const ReplayData& data) {

@@ -226,6 +226,9 @@ class Game {
   // Solved when the player solved it; at exit a game still in play is open;
   // otherwise (replaced, or filled by Show Solution) unsolved.
   std::optional<StatsLine> TakeStatsLine(bool atExit);
+  // Where the game in play came from, for its line: "bank" for a dealt
+  // puzzle until a caller that deals otherwise says ("practice:<stem>").
+  void SetStatsOrigin(std::string origin) { record_.origin = std::move(origin); }
   // The local date and time that dates a game's start; tests fix it.
   void SetWallClock(std::function<std::string()> now) { wallNow_ = std::move(now); }
 

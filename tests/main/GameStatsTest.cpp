@@ -118,13 +118,18 @@ TEST_F(GameStatsTest, AResumedGameCountsItsSolveWithoutATime) {
 
 TEST_F(GameStatsTest, RestartBeginsAFreshTimedGameFromTheSameSource) {
   Deal(2);
+  g->SetStatsOrigin("practice:xwing");
   g->Hint();
   clock.Advance(3000);
-  EXPECT_EQ(g->TakeStatsLine(false), Line(2, "bank", StatsOutcome::Unsolved, 3000, true));
+  EXPECT_EQ(g->TakeStatsLine(false), Line(2, "practice:xwing", StatsOutcome::Unsolved, 3000, true));
   g->Restart();
   clock.Advance(4000);
   EXPECT_TRUE(SolveByHand().solved);
-  EXPECT_EQ(g->TakeStatsLine(false), Line(2, "bank", StatsOutcome::Solved, 4000));
+  EXPECT_EQ(g->TakeStatsLine(false), Line(2, "practice:xwing", StatsOutcome::Solved, 4000));
+  // The next deal is the bank's again.
+  Deal(2);
+  SolveByHand();
+  EXPECT_EQ(g->TakeStatsLine(false), Line(2, "bank", StatsOutcome::Solved, 0));
 }
 
 TEST_F(GameStatsTest, ThePuzzleEditorsGameIsLevelFiveFromTheEditor) {
