@@ -213,8 +213,38 @@ ImportLayout ImportIntoEditor(Board& editor, std::string_view text) {
   return layout;
 }
 
+namespace {
+
+// Text typed with a Japanese input method: full-width digits, the full-width
+// full stop and the ideographic space become their ASCII forms.
+void NarrowFullWidth(std::string& text) {
+  if (text.find('\xEF') == std::string::npos && text.find('\xE3') == std::string::npos) return;
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b1 = static_cast<unsigned char>(text[i]);
+    const auto b2 = i + 2 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+    const auto b3 = i + 2 < text.size() ? static_cast<unsigned char>(text[i + 2]) : 0;
+    char narrow = 0;
+    if (b1 == 0xEF && b2 == 0xBC && b3 >= 0x90 && b3 <= 0x99) narrow = static_cast<char>('0' + (b3 - 0x90));  // U+FF10..U+FF19
+    else if (b1 == 0xEF && b2 == 0xBC && b3 == 0x8E) narrow = '.';  // U+FF0E
+    else if (b1 == 0xE3 && b2 == 0x80 && b3 == 0x80) narrow = ' ';  // U+3000
+    if (narrow) {
+      text[out++] = narrow;
+      i += 3;
+    } else {
+      text[out++] = text[i++];
+    }
+  }
+  text.resize(out);
+}
+
+}  // namespace
+
+std::size_t ImportCellsFound(std::string_view text) { return MarkString(text).size(); }
+
 std::string ImportTextFromBytes(std::string_view bytes) {
   std::string text = SanitizeUtf8(DecodeTextBytes(bytes));
+  NarrowFullWidth(text);
   std::size_t cr = text.find('\r');
   if (cr == std::string::npos) return text;
   std::size_t out = cr;

@@ -63,8 +63,14 @@ ImportLayout ImportIntoEditor(Board& editor, std::string_view text);
 
 // Bytes as pasted or piped in → the text the passes read: a leading UTF-8
 // (or UTF-16) byte-order mark decides the encoding, bytes that are not
-// well-formed UTF-8 become U+FFFD, CR LF and lone CR become LF.
+// well-formed UTF-8 become U+FFFD, CR LF and lone CR become LF. Full-width
+// digits (U+FF10..U+FF19), the full-width full stop (U+FF0E) and the
+// ideographic space (U+3000) become '0'..'9', '.' and ' '.
 std::string ImportTextFromBytes(std::string_view bytes);
+
+// For the message on a text in no layout: the digits and dots outside
+// border lines, the cells a boxed grid would have read (0 when none).
+std::size_t ImportCellsFound(std::string_view text);
 
 // The sample texts of the import window's four example buttons, 1..4: a
 // single line, a plain grid and two boxed grids (without and with

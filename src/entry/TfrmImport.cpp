@@ -99,8 +99,13 @@ QStringList TfrmImport::SetTexts() {
 
 void TfrmImport::Button1Click() {
   const std::string text = ImportTextFromBytes(memo2->toPlainText().toStdString());
-  if (ImportIntoEditor(editor_, text) == kImportInvalid)
-    AppDialogs().Information(this, TextOf(table_, "msg_frm_new_invalid_format"));
+  if (ImportIntoEditor(editor_, text) == kImportInvalid) {
+    // What was found, after the documented words.
+    const std::size_t cells = ImportCellsFound(text);
+    const QString found = cells > 0 ? TextOf(table_, "msg_import_cellsfound").arg(cells)
+                                    : TextOf(table_, "msg_import_nolayout");
+    AppDialogs().Information(this, TextOf(table_, "msg_frm_new_invalid_format") + "\n" + found);
+  }
   accept();
 }
 

@@ -7,10 +7,13 @@
 #include "entry/PuzzleEditor.h"
 #include "entry/TfrmImport.h"
 #include "shell/ApplyLanguage.h"
+#include "core/Grader.h"
 #include "shell/Dialogs.h"
+#include "shell/HintWords.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
+#include "storage/GamesStore.h"
 
 Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* parent)
     : QDialog(parent), table_(table), mainBoard_(mainBoard) {
@@ -108,7 +111,26 @@ const char* CheckMessageKey(SolutionCount count) {
 
 void Tfrm_new::Button1Click() {
   const EditorCheckResult r = CheckEditorPuzzle(editor_, solver_);
-  AppDialogs().Information(this, TextOf(table_, CheckMessageKey(r.status)));
+  QString text = TextOf(table_, CheckMessageKey(r.status));
+  if (r.status == SolutionCount::One) text += "\n" + GradeText();
+  AppDialogs().Information(this, text);
+}
+
+QString Tfrm_new::GradeText() const {
+  Grid givens{};
+  for (int i = 0; i < kCells; ++i) {
+    const Cell& c = editor_.cell(i);
+    if (c.state == CellState::Placed && c.digits.size() == 1)
+      givens[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(c.digits[0] - '0');
+  }
+  const GradeResult g = Grade(givens);
+  if (g.outcome != GradeResult::Outcome::Solved) return TextOf(table_, "coach_path_stuck");
+  if (g.hardest < 0) return TextOf(table_, GameListLevelKey(g.level));  // a full grid needs no technique
+  Hint hardest;
+  hardest.kind = HintKind::Step;
+  hardest.technique = static_cast<Technique>(g.hardest);
+  return TextOf(table_, "coach_path_level")
+      .arg(TextOf(table_, GameListLevelKey(g.level)), TextOf(table_, HintKeyStem(hardest)));
 }
 
 void Tfrm_new::Button2Click() {

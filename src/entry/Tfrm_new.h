@@ -31,7 +31,7 @@ class Tfrm_new : public QDialog {
   void Button5Click();  // Load Puzzle
   void Button6Click();  // Import
   void Button3Click();  // Clear Grid
-  void Button1Click();  // Check Puzzle
+  void Button1Click();  // Check Puzzle; with one solution also its level and hardest technique
   void Button2Click();  // Play Puzzle
   void BitBtn1Click();  // the web-solver address to the clipboard
 
@@ -51,6 +51,7 @@ class Tfrm_new : public QDialog {
   std::function<bool(const Board& puzzle, const std::string& solution)> onPlay;
 
  private:
+  QString GradeText() const;
   void CellMouseDown(TPicNode* cell, Qt::MouseButton button);
   void CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button);
 

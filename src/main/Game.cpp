@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include "core/HolderToBoard.h"
 #include "output/CopyText.h"
@@ -42,6 +43,7 @@ Game::Game()
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
       }),
+      wallNow_([] { return IsoLocalTime(std::time(nullptr)); }),
       random_(std::make_unique<ClockRandom>()) {
   since_ = nowMs_();
   // Before the first game the board_ is blank and every cell is a clue, so
@@ -100,6 +102,7 @@ bool Game::NewPractice(Technique t) {
   StartFromHolder(TechniqueLevel(t));
   practice_ = t;
   levelCaption_ = "msg_ndtxt_practice";
+  SetStatsOrigin(std::string("practice:") + TechniqueStem(t));
   return true;
 }
 
@@ -113,6 +116,7 @@ void Game::StartFromHolder(int level) {
   practice_.reset();
   ResetPlay();
   steps_.ClearSteps(board_);
+  BeginRecord("bank", true);
 }
 
 void Game::RestoreReplay(const ReplayData& data) {
@@ -129,6 +133,7 @@ void Game::RestoreReplay(const ReplayData& data) {
   // Showing the last line logs its exact step form when the file spelled it
   // differently (blanks after commas); a file written here adds nothing.
   steps_.RecordStep(board_);
+  BeginRecord("resumed", false);  // the file keeps no time
 }
 
 ReplayData Game::ToReplay() const {
@@ -159,6 +164,7 @@ bool Game::OpenSaved(int level, const std::string& solution, const std::string& 
   markingOn_ = markingOn;
   allowAllUp_ = mode == DisplayMode::All;
   ClickDigit(1, true);
+  BeginRecord("resumed", false);
   return true;
 }
 
@@ -180,6 +186,7 @@ void Game::PlayPuzzle(const Board& editor, const std::string& solution) {
   practice_.reset();
   ResetPlay();
   steps_.ClearSteps(board_);
+  BeginRecord("editor", true);
 }
 
 void Game::Restart() {
@@ -193,6 +200,8 @@ void Game::Restart() {
   }
   ResetPlay();
   steps_.ClearSteps(board_);
+  // A fresh start of the same puzzle, on a clock from zero.
+  BeginRecord(record_.origin, true);
 }
 
 // --- the clock ----------------------------------------------------------------------
@@ -246,6 +255,7 @@ std::array<int, 10> Game::DigitCounts() const {
 // After every change of the board_: conflicts are flagged again and the board_
 // is logged when it differs from the step shown.
 void Game::Changed() {
+  record_.moved = true;
   board_.MarkConflicts();
   steps_.RecordStep(board_);
 }
@@ -484,6 +494,7 @@ void Game::Hint() {
     for (int i = kCells - 1; i >= 0 && last < 0; --i)
       if (board_.cell(i).isOpen()) last = i;
   hintCell_ = -1;
+  record_.moved = record_.hint = true;
   if (last >= 0) {
     Cell& c = board_.cell(last);
     c.digits = s.substr(static_cast<size_t>(last), 1);
@@ -508,6 +519,7 @@ void Game::FillSolution(const std::string& t) {
   // The player gave up: the clock stops and a later click on the filled
   // board_ is not their solve.
   gaveUp_ = true;
+  record_.moved = record_.solution = true;
   SetClockRunning(false);
 }
 
@@ -616,6 +628,7 @@ int Game::CoachLevel() const {
 
 GameOutcome Game::CoachNext() {
   if (!inProgress_) return {};
+  record_.coach = true;
   const int level = CoachLevel();
   if (level == 0) {
     // Without candidates on the board the coach reads the values only.
@@ -751,4 +764,30 @@ GradeResult Game::SolvingPath() const {
         c.state == CellState::Given ? static_cast<std::uint8_t>(c.digits[0] - '0') : std::uint8_t{0};
   }
   return Grade(givens);
+}
+
+// --- statistics --------------------------------------------------------------------
+
+void Game::BeginRecord(std::string origin, bool timed) {
+  record_ = {};
+  record_.when = wallNow_();
+  record_.origin = std::move(origin);
+  record_.timed = timed;
+}
+
+std::optional<StatsLine> Game::TakeStatsLine(bool atExit) {
+  if (!inProgress_ || record_.taken || !record_.moved) return std::nullopt;
+  record_.taken = true;
+  StatsLine line;
+  line.when = record_.when;
+  line.level = board_.nd;
+  line.origin = record_.origin;
+  line.outcome = solvedMarker_ && !gaveUp_ ? StatsOutcome::Solved
+                 : atExit && !gaveUp_      ? StatsOutcome::Open
+                                           : StatsOutcome::Unsolved;
+  line.ms = record_.timed ? ElapsedMs() : -1;
+  line.hint = record_.hint;
+  line.coach = record_.coach;
+  line.solution = record_.solution;
+  return line;
 }

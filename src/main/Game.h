@@ -24,6 +24,7 @@
 #include "main/MarkingTable.h"
 #include "core/ReplayFile.h"
 #include "main/StepLog.h"
+#include "storage/Statistics.h"
 
 enum class DisplayMode { None, All, OnlyOne };
 enum class MouseButton { Left, Right, Middle };
@@ -229,6 +230,18 @@ class Game {
   // What the puzzle needs from its givens: the grader's steps per technique.
   GradeResult SolvingPath() const;
 
+  // --- statistics ---
+  // The game's line as it ends now, given once per game: nothing before the
+  // first game, after it was given, or when the player made no move in it.
+  // Solved when the player solved it; at exit a game still in play is open;
+  // otherwise (replaced, or filled by Show Solution) unsolved.
+  std::optional<StatsLine> TakeStatsLine(bool atExit);
+  // Where the game in play came from, for its line: "bank" for a dealt
+  // puzzle until a caller that deals otherwise says ("practice:<stem>").
+  void SetStatsOrigin(std::string origin) { record_.origin = std::move(origin); }
+  // The local date and time that dates a game's start; tests fix it.
+  void SetWallClock(std::function<std::string()> now) { wallNow_ = std::move(now); }
+
   // --- the clock around Load Replay's dialog ---
   // Stopped while the dialog is open; a cancelled dialog leaves it stopped
   // at zero, a file that cannot be loaded gives back what it was.
@@ -274,6 +287,13 @@ class Game {
   GameOutcome ApplyCoachHint();
   int cursor_ = IndexOf(5, 5);
   std::uint32_t paint_ = 0x00FFFF;  // yellow, the palette's first choice
+  // What the statistics line of the game in play will say.
+  struct Record {
+    std::string when, origin;
+    bool timed = false, moved = false, hint = false, coach = false, solution = false, taken = false;
+  } record_;
+  std::function<std::string()> wallNow_;
+  void BeginRecord(std::string origin, bool timed);
   bool heldRunning_ = false;
   std::int64_t heldMs_ = 0;
 

@@ -3,6 +3,8 @@
 
 #include "main/TForm1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -48,11 +50,22 @@ constexpr int kTopBarHeight = 29;
 constexpr int kBottomBarHeight = 26;
 constexpr int kStatusHeight = 19;
 
+constexpr char kSeparatorProperty[] = "tessvarSeparator";
+
+// Screen readers meet a separator there, not a button without a name.
+QAccessibleInterface* SeparatorAccessible(const QString&, QObject* object) {
+  if (object == nullptr || !object->isWidgetType() || !object->property(kSeparatorProperty).toBool()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+}
+
 // A tool-bar separator that is also a named tool button, so that its
 // language key (an empty caption) has a component to land on.
 class ToolSeparator : public QToolButton {
  public:
   explicit ToolSeparator(QWidget* parent) : QToolButton(parent) {
+    static const bool factory = (QAccessible::installFactory(SeparatorAccessible), true);
+    (void)factory;
+    setProperty(kSeparatorProperty, true);
     setEnabled(false);
     setFixedWidth(8);
     setAutoRaise(true);
@@ -237,6 +250,7 @@ void TForm1::CreateMenus() {
   mnSolvingPath = item(tools, "mnSolvingPath", "Solving Path");
   mnPause = item(tools, "mnPause", "Pause");
   mnPause->setCheckable(true);
+  mnStatistics = item(tools, "mnStatistics", "Statistics");
 
   QMenu* help = menu("mnHelp", "Help");
   mnContent = item(help, "mnContent", "Contents");
@@ -267,6 +281,7 @@ void TForm1::WireCommands() {
   on(mnCoach, &TForm1::btCoachClick);
   on(mnFirstMistake, &TForm1::mnFirstMistakeClick);
   on(mnSolvingPath, &TForm1::mnSolvingPathClick);
+  on(mnStatistics, &TForm1::mnStatisticsClick);
   click(btCoach, &TForm1::btCoachClick);
   on(mnPause, &TForm1::mnPauseClick);
   click(btPause, &TForm1::mnPauseClick);
@@ -621,6 +636,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 bool TForm1::FormClose() {
   // The last game first, then the settings.
   if (!SaveLastGame()) return false;
+  RecordStatistics(true);
   SaveSettings();
   return true;
 }

@@ -115,6 +115,9 @@ class TForm1 : public QMainWindow {
   void CloseCoach();
   void mnFirstMistakeClick();
   void mnSolvingPathClick();
+  void mnStatisticsClick();
+  // The game in play goes into stats.dat once it ends (see Game::TakeStatsLine).
+  void RecordStatistics(bool atExit);
   // The panel's text and the board's drawing for the ladder's level.
   void ShowCoach();
 
@@ -262,6 +265,7 @@ class TForm1 : public QMainWindow {
   QAction* mnSolvingPath = nullptr;
   QMenu* mnPractice = nullptr;
   std::vector<std::pair<Technique, QAction*>> practiceItems;
+  QAction* mnStatistics = nullptr;
 
   QAction* mnExit = nullptr;
   QAction* mnContinue = nullptr;

@@ -8,7 +8,13 @@
 
 void TForm1::btcheckClick() {
   TPICSD33::UpdateLock lock(*sd991);
-  for (int i : game.Check()) sd991->node(i)->setCellFontColor(game.CheckFontColour(i));
+  int placed = 0;
+  for (int i : game.Check()) {
+    sd991->node(i)->setCellFontColor(game.CheckFontColour(i));
+    // The colours also mark a lone wrong candidate; the count is of digits placed.
+    if (!game.board().cell(i).isOpen()) ++placed;
+  }
+  ShowNotice(placed == 0 ? TextOf(lst1, "msg_checkerror_none") : TextOf(lst1, "msg_checkerror_count").arg(placed));
 }
 
 void TForm1::ClearCheckHighlight() {

@@ -70,9 +70,11 @@ bool TForm1::SaveLastGame() {
 }
 
 bool TForm1::KeepReplacedGame() {
-  if (!game.InProgress() || game.steps().memostep.size() < 2) return true;
-  if (!WriteGameFile(LastGamePath())) return false;
-  keptNotice_ = true;
+  if (game.InProgress() && game.steps().memostep.size() >= 2) {
+    if (!WriteGameFile(LastGamePath())) return false;
+    keptNotice_ = true;
+  }
+  RecordStatistics(false);
   return true;
 }
 

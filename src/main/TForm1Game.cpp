@@ -54,6 +54,7 @@ void TForm1::SyncControls() {
     Tmousepb* bar = ProgressBar[static_cast<size_t>(d - 1)];
     const int n = counts[static_cast<size_t>(d)];
     bar->setValue(n);
+    bar->setAccessibleName(TextOf(lst1, "msg_digitbar").arg(d).arg(n));
     bar->setBarColor(n == 9 ? MakeTColor(255, 0, 0) : MakeTColor(0, 0, 255));
   }
   btback->setEnabled(game.CanStepBack());
@@ -101,6 +102,7 @@ void TForm1::Refresh() {
 
 void TForm1::Announce(const GameOutcome& outcome) {
   if (outcome.solved) ShowNotice(TextOf(lst1, "msg_solvedtime").arg(TTimeLabel::Caption(static_cast<int>(game.ElapsedMs()))));
+  if (outcome.solved) RecordStatistics(false);
   if (outcome.message.empty()) return;
   AppDialogs().Information(this, TextOf(lst1, outcome.message.c_str()));
 }

@@ -42,6 +42,45 @@ std::string DataFiles::WriteSettings(const SettingsFile& file) const {
   return WriteFileReplacing(SettingsPath(), file.SettingsText());
 }
 
+DataFiles::StatisticsRead DataFiles::ReadStatistics(const std::string& stamp) const {
+  StatisticsRead read;
+  const std::string path = StatisticsPath();
+  if (!Exists(path)) return read;
+  std::string bytes;
+  if (!ReadFileBytes(path, bytes)) {
+    read.error = "the file cannot be read";
+    return read;
+  }
+  StatsParseResult parsed = ParseStatistics(bytes);
+  if (parsed.ok) {
+    read.lines = std::move(parsed.lines);
+    return read;
+  }
+  read.problem = parsed.problem;
+  std::string aside = path + ".damaged-" + stamp;
+  // Never over an earlier damaged file of the same second.
+  for (int n = 2; Exists(aside); ++n) aside = path + ".damaged-" + stamp + "-" + std::to_string(n);
+  if (std::rename(path.c_str(), aside.c_str()) != 0) {
+    read.error = "the damaged file could not be set aside";
+    return read;
+  }
+  read.setAside = aside;
+  return read;
+}
+
+std::string DataFiles::WriteStatistics(const std::vector<StatsLine>& lines) const {
+  return WriteFileReplacing(StatisticsPath(), StatisticsText(lines));
+}
+
+std::string DataFiles::AddStatistics(const StatsLine& line, const std::string& stamp, StatisticsRead* read) const {
+  StatisticsRead local;
+  StatisticsRead& r = read ? *read : local;
+  r = ReadStatistics(stamp);
+  if (!r.error.empty()) return r.error;
+  r.lines.push_back(line);
+  return WriteStatistics(r.lines);
+}
+
 GamesFile::GamesFile(const DataFiles& files) : path_(files.GamesPath()) {
   std::string bytes;
   if (ReadFileBytes(path_, bytes)) {

@@ -1,15 +1,17 @@
 #pragma once
 // The data folder and every file the program keeps in it: one home for the
 // paths and for reading and writing lastgame.dat, recovery.dat, games.dat,
-// tvcfg.ini and replay files. Windows ask this unit; they do no file I/O of
+// tvcfg.ini, stats.dat and replay files. Windows ask this unit; they do no file I/O of
 // their own. Every write replaces its file whole or not at all and returns
 // the reason when it failed; every read checks the whole file first.
 
 #include <string>
+#include <vector>
 
 #include "core/ReplayFile.h"
 #include "storage/GamesStore.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 
 class DataFiles {
  public:
@@ -23,6 +25,7 @@ class DataFiles {
   std::string GamesPath() const { return folder_ + "games.dat"; }
   std::string SettingsPath() const { return folder_ + "tvcfg.ini"; }
   std::string ReplayFolder() const { return folder_ + "replay"; }
+  std::string StatisticsPath() const { return folder_ + "stats.dat"; }
 
   static bool Exists(const std::string& path);
 
@@ -41,6 +44,21 @@ class DataFiles {
   // the defaults and written back (a failure to do so changes nothing else).
   void ReadSettings(SettingsFile& file, AppearanceSettings& values) const;
   std::string WriteSettings(const SettingsFile& file) const;
+
+  // --- stats.dat ---
+  struct StatisticsRead {
+    std::vector<StatsLine> lines;  // empty for a missing file
+    FileProblem problem;           // why a damaged file was refused
+    std::string setAside;          // where the damaged file now is, else empty
+    std::string error;             // the file could not be read or set aside: write nothing
+  };
+  // The file read and checked whole. A damaged one is renamed to
+  // "stats.dat.damaged-<stamp>" (stamp as StampLocalTime) and the lines
+  // start empty, so it is never written over.
+  StatisticsRead ReadStatistics(const std::string& stamp) const;
+  std::string WriteStatistics(const std::vector<StatsLine>& lines) const;
+  // Read, add one line, write: the reason when the line could not be kept.
+  std::string AddStatistics(const StatsLine& line, const std::string& stamp, StatisticsRead* read = nullptr) const;
 
  private:
   std::string folder_;

@@ -5,6 +5,7 @@
 #include "shell/LanguageTable.h"
 #include "storage/GamesStore.h"
 #include "storage/Settings.h"
+#include "storage/Statistics.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ FileKind RecogniseFile(std::string_view bytes) {
   const std::string& head = lines[first];
   if (head.starts_with("Name=")) return FileKind::Games;
   if (IsReplayFirstLine(head)) return FileKind::Replay;
-  // The statistics file's first line is to be told here.
+  if (IsStatisticsFirstLine(head)) return FileKind::Statistics;
   bool anyKey = false;
   for (const std::string& line : lines) {
     std::string_view key, value;
@@ -84,7 +85,11 @@ FileCheck CheckFile(std::string_view bytes) {
     }
     case FileKind::Settings: check.problems = CheckSettings(bytes); break;
     case FileKind::Language: check.problems = CheckLanguage(bytes); break;
-    case FileKind::Statistics:  // the reader comes with the file
+    case FileKind::Statistics: {
+      const StatsParseResult r = ParseStatistics(bytes);
+      if (!r.ok) check.problems.push_back(r.problem);
+      break;
+    }
     case FileKind::Unknown:
       check.problems.push_back(
           {0, TrimControl(DecodeTextBytes(bytes)).empty() ? "empty file" : "not a file of the program"});

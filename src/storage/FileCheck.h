@@ -7,12 +7,12 @@
 // How the kind is told, from the first line that is not blank:
 //   "Name=..."                      games     (games.dat)
 //   a digit, then a blank or nothing replay    (lastgame.dat, recovery.dat, replay files)
+//   "tessvar-statistics", or a line that begins with an ISO date and time
+//                                   statistics (stats.dat)
 //   otherwise, any line whose key is one the program writes to tvcfg.ini
 //   ("Board color1", "Auto_check", "Language", ...)   settings
 //   otherwise, any "key=value" line                    language
 //   anything else, and an empty file                   unknown (always bad)
-// Statistics files are not written yet; their first line will be told apart
-// in RecogniseFile, before the settings and language tests.
 
 #include <string>
 #include <string_view>

@@ -176,6 +176,13 @@ TEST(Cli, ImportPrintsLayoutAndEditorBoard) {
     EXPECT_EQ(invalid.out, "");
     EXPECT_NE(invalid.err.find("import"), std::string::npos);
   }
+  // The same grid typed with a Japanese input method reads the same.
+  std::string wide;
+  for (char c : text)
+    wide += c == '*'                ? std::string("\xEF\xBC\x8E")
+            : c >= '0' && c <= '9' ? std::string("\xEF\xBC") + static_cast<char>('\x90' + (c - '0'))
+                                   : std::string(1, c);
+  EXPECT_EQ(Cli({"import"}, wide).out, "2 " + kExample2Step + "\n");
   EXPECT_EQ(Cli({"import", "--fast"}, text).status, 2);
   const CliRun help = Cli({"import", "--help"}, "");
   EXPECT_EQ(help.status, 0);

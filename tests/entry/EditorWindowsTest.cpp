@@ -63,7 +63,7 @@ TEST_F(EditorTest, PlayReplacesTheGameWithTheEditorsPuzzle) {
     editor().Button1->click();  // Check
     editor().Button2->click();  // Play
   });
-  EXPECT_EQ(dialogs.shown, (QStringList{"modal:frm_new", "modal:frmImport", "info:" + Text("msg_frm_new_onesolve")}));
+  EXPECT_EQ(dialogs.shown, (QStringList{"modal:frm_new", "modal:frmImport", "info:" + Text("msg_frm_new_onesolve") + "\n専門級 — 最も難しいテクニック：スカイスクレイパー"}));
   EXPECT_EQ(board().PuzzleString(), kSparse);
   EXPECT_EQ(form->game.Level(), 5);
   EXPECT_EQ(form->ndtxt->text(), "  " + Text("msg_frm_new_unknow"));
@@ -93,7 +93,7 @@ TEST_F(EditorTest, PlayStaysOnNoSolutionAndAsksOnSeveral) {
     dialogs.answers = {false};
     editor().Button2->click();
   });
-  EXPECT_EQ(dialogs.shown.mid(1), (QStringList{"modal:frmImport", "info:" + Text("msg_frm_new_invalid_format"),
+  EXPECT_EQ(dialogs.shown.mid(1), (QStringList{"modal:frmImport", "info:" + Text("msg_frm_new_invalid_format") + "\n81 マス中 2 マスが見つかりました。",
                                                "modal:frmImport", "info:" + Text("msg_frm_new_nosolve2"),
                                                "info:" + Text("msg_frm_new_nosolve"), "modal:frmImport",
                                                "info:" + Text("msg_frm_new_twosolve2"),

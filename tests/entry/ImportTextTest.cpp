@@ -213,3 +213,42 @@ TEST(ImportText, BytesBecomeLfTextOfWholeCharacters) {
   ASSERT_EQ(ImportIntoEditor(editor, text), kImportSingleLine);
   EXPECT_EQ(PlacedOf(editor), kExample1Placed);
 }
+
+TEST(ImportText, FullWidthDigitsFullStopAndIdeographicSpaceReadAsAscii) {
+  struct Case {
+    std::string bytes, text;
+  };
+  const std::vector<Case> cases = {
+      {"\xEF\xBC\x90\xEF\xBC\x91\xEF\xBC\x99", "019"},      // ０１９
+      {"\xEF\xBC\x8E", "."},                                // ．
+      {"\xE3\x80\x80", " "},                                // the ideographic space
+      {"1\xE3\x80\x80\xEF\xBC\x92\r\n\xEF\xBC\x8E", "1 2\n."},
+      {"\xEF\xBD\x81\xE3\x80\x81", "\xEF\xBD\x81\xE3\x80\x81"},  // ａ and 、 stay as they are
+      {"\xEF\xBC\x8F", "\xEF\xBC\x8F"},                     // ／, next to ．, stays
+      {"\xEF\xBC", "\xEF\xBF\xBD\xEF\xBF\xBD"},             // a cut sequence is no digit
+  };
+  for (const Case& c : cases) EXPECT_EQ(ImportTextFromBytes(c.bytes), c.text) << c.bytes;
+
+  // A whole puzzle typed with an input method: the single-line layout.
+  std::string wide;
+  for (char c : std::string(".2.8.5.1.") + std::string(72, '.'))
+    wide += c == '.' ? std::string("\xEF\xBC\x8E") : std::string("\xEF\xBC") + static_cast<char>('\x90' + (c - '0'));
+  Board editor = ClearedEditor();
+  EXPECT_EQ(ImportIntoEditor(editor, ImportTextFromBytes(wide)), kImportSingleLine);
+  EXPECT_EQ(PlacedOf(editor), ".2.8.5.1." + std::string(72, '.'));
+}
+
+TEST(ImportText, CellsFoundInATextOfNoLayout) {
+  struct Case {
+    std::string text;
+    std::size_t cells;
+  };
+  const std::vector<Case> cases = {
+      {std::string(80, '5'), 80},
+      {"123456789\n123456789\n123456789\n123456789\n123456789\n123456789\n123456789\n123456789\n1234.678", 80},
+      {".----.----.\n|12 3|.4  |\n'----'----'", 5},  // border dots are not cells
+      {"hello", 0},
+      {"", 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ImportCellsFound(c.text), c.cells) << c.text;
+}
