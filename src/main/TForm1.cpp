@@ -248,6 +248,7 @@ void TForm1::CreateMenus() {
   mnCoach = item(tools, "mnCoach", "Coach");
   mnFirstMistake = item(tools, "mnFirstMistake", "Find My First Mistake");
   mnSolvingPath = item(tools, "mnSolvingPath", "Solving Path");
+  CreateSizeMenu(tools);
   mnPause = item(tools, "mnPause", "Pause");
   mnPause->setCheckable(true);
   mnStatistics = item(tools, "mnStatistics", "Statistics");

@@ -125,6 +125,8 @@ class TForm1 : public QMainWindow {
   // P, the tool button, Tools > Pause: the clock stops and the board is
   // covered; the same command, a click on the cover or any key resumes.
   void mnPauseClick();
+  // Tools > Size: the scale kept in tvcfg.ini, and a restart that keeps the game.
+  void mnSizeClick(int scale);
   void SetPaused(bool on);
   // Pauses while one of our modal windows is open (unless already paused).
   class AutoPause {
@@ -257,6 +259,7 @@ class TForm1 : public QMainWindow {
   QToolButton* btCoach = nullptr;
   QToolButton* btPause = nullptr;
   QAction* mnPause = nullptr;
+  QMenu* mnSize = nullptr;
   QLabel* pauseCover = nullptr;
   CoachPanel* coachPanel = nullptr;
   CoachOverlay* coachOverlay = nullptr;
@@ -302,6 +305,7 @@ class TForm1 : public QMainWindow {
   void CreateStatusBar();
   void CreateCoach();
   void CreatePause();
+  void CreateSizeMenu(QMenu* tools);
   void OpenCoachPanel();
   void SetClientWidth(int width);
   void WireBoard();

@@ -38,6 +38,16 @@ void DataFiles::ReadSettings(SettingsFile& file, AppearanceSettings& values) con
   if (LoadAppearanceValues(file, read ? &bytes : nullptr, values)) (void)WriteSettings(file);
 }
 
+int DataFiles::ReadScale() const {
+  std::string bytes;
+  SettingsFile file;
+  if (!ReadFileBytes(SettingsPath(), bytes) || !file.LoadSettings(bytes)) return 100;
+  const std::string value = file.GetSetting("Scale");
+  for (int scale : kScales)
+    if (value == std::to_string(scale)) return scale;
+  return 100;
+}
+
 std::string DataFiles::WriteSettings(const SettingsFile& file) const {
   return WriteFileReplacing(SettingsPath(), file.SettingsText());
 }

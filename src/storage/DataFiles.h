@@ -13,6 +13,9 @@
 #include "storage/Settings.h"
 #include "storage/Statistics.h"
 
+// The window sizes offered, in percent of the documented size.
+inline constexpr int kScales[] = {100, 125, 150, 200};
+
 class DataFiles {
  public:
   DataFiles() = default;
@@ -44,6 +47,10 @@ class DataFiles {
   // the defaults and written back (a failure to do so changes nothing else).
   void ReadSettings(SettingsFile& file, AppearanceSettings& values) const;
   std::string WriteSettings(const SettingsFile& file) const;
+  // The size the player chose for the window, in percent ("Scale=150" in
+  // tvcfg.ini): 100, 125, 150 or 200; 100 without a line or with any other
+  // value. Read before the application exists, so it uses no Qt.
+  int ReadScale() const;
 
   // --- stats.dat ---
   struct StatisticsRead {

@@ -5,7 +5,13 @@
 
 #include "core/Board.h"
 #include "core/StepLine.h"
+#include "storage/DataFiles.h"
 #include "storage/GamesStore.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -227,4 +233,19 @@ TEST(GamesStore, AFileCutInItsLastRecordDamagesOnlyThatRecord) {
     StoredGame game;
     EXPECT_FALSE(store.ReadEntry(1, game));
   }
+}
+
+TEST(DataFilesTest, TheScaleIsOneOfTheOfferedSizesOrTheDocumentedOne) {
+  const std::string folder = ::testing::TempDir() + "scale-" + std::to_string(::getpid()) + "/";
+  std::filesystem::create_directories(folder);
+  const DataFiles files(folder);
+  EXPECT_EQ(files.ReadScale(), 100);  // no file
+  const std::pair<const char*, int> cases[] = {{"Scale=150\r\n", 150}, {"Language=en\r\nScale=200\r\n", 200},
+                                               {"Scale=125", 125},     {"Scale=175\r\n", 100},
+                                               {"Scale=\r\n", 100},     {"Language=en\r\n", 100}};
+  for (const auto& [text, scale] : cases) {
+    std::ofstream(files.SettingsPath(), std::ios::binary) << text;
+    EXPECT_EQ(files.ReadScale(), scale) << text;
+  }
+  std::filesystem::remove_all(folder);
 }
