@@ -1,0 +1,26 @@
+# Shared by the bank and practice-bank embedders: the lines of one file as C++
+# string literals, each checked to be an 81-character bank line (clue digits,
+# "A".."I" for solution digits); a malformed line or an empty file stops the
+# build. Sets <out_body> to the array's items and <out_count> to their number.
+function(bank_lines path label out_body out_count)
+  file(STRINGS "${path}" lines)
+  set(n 0)
+  set(items "")
+  foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line STREQUAL "")
+      continue()
+    endif()
+    string(LENGTH "${line}" len)
+    if(NOT len EQUAL 81 OR NOT line MATCHES "^[1-9A-I]+$")
+      message(FATAL_ERROR "${label} line ${n}: not an 81-character bank line: '${line}'")
+    endif()
+    string(APPEND items "  \"${line}\",\n")
+    math(EXPR n "${n} + 1")
+  endforeach()
+  if(n EQUAL 0)
+    message(FATAL_ERROR "${label} holds no bank line")
+  endif()
+  set(${out_body} "${items}" PARENT_SCOPE)
+  set(${out_count} ${n} PARENT_SCOPE)
+endfunction()
