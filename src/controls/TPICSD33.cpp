@@ -1,5 +1,6 @@
 #include "controls/TPICSD33.h"
 
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -165,9 +166,42 @@ void TPICSD33::SetContextMenus(const std::function<bool(int)>& hasMenu) {
 
 void TPICSD33::UpdateAccessibleNames() {
   for (TPicNode* c : cells_) {
-    const QString name = QString::fromStdString(CellDescription(c->data()));
+    const QString name = namer_ ? namer_(c->data()) : QString::fromStdString(CellDescription(c->data()));
     if (c->accessibleName() != name) c->setAccessibleName(name);
   }
+}
+
+void TPICSD33::setCellNamer(std::function<QString(const Cell&)> namer) {
+  namer_ = std::move(namer);
+  UpdateAccessibleNames();
+}
+
+void TPICSD33::setFocusCell(int index) {
+  focusCell_ = index;
+  if (index < 0) return;
+  const QWidget* f = window()->focusWidget();
+  if ((f == this || isAncestorOf(f)) && f != node(index)) node(index)->setFocus(Qt::OtherFocusReason);
+}
+
+void TPICSD33::focusInEvent(QFocusEvent* event) {
+  if (focusCell_ >= 0) return node(focusCell_)->setFocus(event->reason());
+  QWidget::focusInEvent(event);
+}
+
+bool TPICSD33::focusNextPrevChild(bool next) {
+  // Tab from a cell leaves the board: the controls before and after it in
+  // the chain, never another cell and never the board, which would hand
+  // the focus straight back.
+  if (focusCell_ < 0) return QWidget::focusNextPrevChild(next);
+  for (QWidget* w = next ? nextInFocusChain() : previousInFocusChain(); w != this;
+       w = next ? w->nextInFocusChain() : w->previousInFocusChain()) {
+    if (isAncestorOf(w) || w->window() != window()) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return false;
 }
 
 void TPICSD33::BeginUpdate() {

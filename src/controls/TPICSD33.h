@@ -53,6 +53,15 @@ class TPICSD33 : public QWidget {
   // Every cell's accessible name says where it is and what it holds; the
   // redraw operations call this, and so may an owner after a change.
   void UpdateAccessibleNames();
+  // How a cell is named: in the owner's language; CellDescription until set.
+  void setCellNamer(std::function<QString(const Cell&)> namer);
+
+  // The cell that holds the focus for the board: the owner's cursor, so
+  // that a screen reader announces the cell the cursor moves to. While the
+  // focus is on the board it moves with the cursor; the board stays one
+  // stop for Tab. -1 (the default) keeps the focus on the board itself.
+  void setFocusCell(int index);
+  int focusCell() const { return focusCell_; }
 
   // Every cell's background and candidate panel backgrounds (k = 1..9),
   // and whether a right press on it asks for the owner's menu.
@@ -96,6 +105,8 @@ class TPICSD33 : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void ShowValuesBackground(TPicNode* c);
@@ -107,4 +118,6 @@ class TPICSD33 : public QWidget {
   BoardLook look_;
   bool autotranzt_ = false;
   int lockDepth_ = 0;
+  int focusCell_ = -1;
+  std::function<QString(const Cell&)> namer_;
 };

@@ -11,7 +11,7 @@
 #include "entry/ImportText.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"

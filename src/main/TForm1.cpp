@@ -34,7 +34,8 @@
 #include "shell/ApplyLanguage.h"
 #include "shell/BuiltinJapanese.h"
 #include "shell/DeveloperPage.h"
-#include "shell/JapaneseFont.h"
+#include "shell/HintWords.h"
+#include "shell/WindowFont.h"
 #include "shell/Dialogs.h"
 #include "shell/Platform.h"
 #include "storage/Tfrmgamelist.h"
@@ -99,7 +100,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // The window's font before its controls exist: set afterwards, it would
   // travel down to each of the board's 891 panels.
   InstallJapaneseFontSubstitution();
-  setFont(JapaneseFont(font(), kWindowFontPoints));
+  setFont(WindowFont(font(), kWindowFontPoints));
   auto* client = new QWidget(this);
   client->setObjectName("client");
   client->setFixedSize(kClientWidth, kClientHeight);
@@ -122,6 +123,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
   // 1. The built-in table, applied to this window.
   lst1 = BuiltinJapanese();
   ApplyLanguage(this, lst1);
+  sd991->setCellNamer([this](const Cell& c) { return QString::fromStdString(CellSpokenName(c, lst1)); });
   NamePracticeItems();
   SetConfirmTitle(TextOf(lst1, "msg_title_confirm"));
   InstallQtTranslations(QStringLiteral("ja"));
@@ -200,11 +202,11 @@ void TForm1::CreateMenus() {
   bar->setObjectName("MainMenu1");
   // The menus' fonts before their items: set afterwards (as a change of
   // language does), the bar would lay out all its titles a second time.
-  bar->setFont(JapaneseFont(bar->font(), kMenuFontPoints));
+  bar->setFont(WindowFont(bar->font(), kMenuFontPoints));
   auto menu = [&](const char* name, const QString& text) {
     QMenu* m = bar->addMenu(text);
     m->setObjectName(name);
-    m->setFont(JapaneseFont(m->font(), kMenuFontPoints));
+    m->setFont(WindowFont(m->font(), kMenuFontPoints));
     return m;
   };
   auto item = [](QMenu* m, const char* name, const QString& text) {
@@ -378,6 +380,7 @@ void TForm1::CreateBoardPanel() {
   // The board takes the focus like any control: by a click, by Tab, and
   // when a game starts.
   sd991->setFocusPolicy(Qt::StrongFocus);
+  sd991->setFocusCell(game.Cursor());
   sd991->move(25, 20);
   // The board shows its real colours from the first paint.
   sd991->setLook(game.look());
@@ -513,7 +516,7 @@ void TForm1::CreateBottomToolBar() {
 void TForm1::CreateStatusBar() {
   sb1 = new QStatusBar(centralWidget());
   sb1->setObjectName("sb1");
-  sb1->setFont(JapaneseFont(sb1->font(), kWindowFontPoints));
+  sb1->setFont(WindowFont(sb1->font(), kWindowFontPoints));
   sb1->setSizeGripEnabled(false);
   sb1->setGeometry(0, kClientHeight - kStatusHeight, kClientWidth, kStatusHeight);
   sb1->setAutoFillBackground(true);

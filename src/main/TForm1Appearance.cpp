@@ -17,6 +17,7 @@
 #include "shell/Dialogs.h"
 #include "shell/LanguageEvents.h"
 #include "shell/Platform.h"
+#include "shell/WindowFont.h"
 #include "storage/TfrmAppearance.h"
 
 namespace {
@@ -95,6 +96,7 @@ bool TForm1::SetLanguage(const QString& code, bool store) {
   for (size_t i = 0; i < std::size(kLanguages); ++i) mnLanguages[i]->setChecked(&kLanguages[i] == chosen);
 
   InstallQtTranslations(QString::fromLatin1(chosen->qtLocale));
+  SetWindowScript(ScriptOfLanguage(code));
 
   ApplyLanguage(this, lst1);
   mnLanguage->setTitle(TextOf(lst1, "mnlanguage.caption"));

@@ -13,7 +13,7 @@
 #include "controls/TPICSD33.h"
 #include "main/TForm1.h"
 #include "shell/ApplyLanguage.h"
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 
 namespace {
 
@@ -109,6 +109,7 @@ void TForm1::ShowCursor() {
   sd991->node(shownCursor_)->setCursorMark(false);
   shownCursor_ = game.Cursor();
   sd991->node(shownCursor_)->setCursorMark(true);
+  sd991->setFocusCell(shownCursor_);
 }
 
 void TForm1::PressAtCursor(Qt::MouseButton button) {
@@ -171,7 +172,7 @@ void TForm1::ppPopup(TPicNode* cell) {
     QAction* a = pp->addAction(caption);
     a->setData(QString(QChar(item.op)) + (item.digit ? QString::number(item.digit) : QString()));
   }
-  ApplyJapaneseFont(this);
+  ApplyWindowFont(this);
 }
 
 void TForm1::CellMenuClick(QAction* item) {

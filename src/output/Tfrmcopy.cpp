@@ -7,7 +7,7 @@
 
 #include "output/CopyText.h"
 #include "shell/ApplyLanguage.h"
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"

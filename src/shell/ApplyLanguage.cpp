@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QVariant>
 
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void ApplyLanguage(QWidget* window, const LanguageTable& table) {
   for (const MenuItem& item : c.menuItems) {
     if (item.name.compare(QLatin1String("mnj1"), Qt::CaseInsensitive) == 0) item.action->setVisible(true);
   }
-  ApplyJapaneseFont(window);
+  ApplyWindowFont(window);
 }
 
 std::string CaptionKey(std::string_view window, std::string_view component) {
@@ -118,6 +118,6 @@ QStringList ApplyWindowTexts(QWidget* window, std::string_view windowName,
     }
     if (!found || !SetCaption(found, TextOf(table, CaptionKey(windowName, component)))) missing << name;
   }
-  ApplyJapaneseFont(window);
+  ApplyWindowFont(window);
   return missing;
 }

@@ -63,7 +63,7 @@ void SetHint(QWidget* control, const QString& hint);
 // 4. every visual control: hint := the text of name + ".hint", also when
 //    empty;
 // 5. the menu item "mnj1" (the maker's web site) is made visible;
-// 6. ApplyJapaneseFont(window).
+// 6. ApplyWindowFont(window).
 void ApplyLanguage(QWidget* window, const LanguageTable& table);
 
 // Keys of the other windows: window + "." + component + ".caption" and
@@ -87,7 +87,7 @@ enum class WindowTitle { FromTable, Keep };
 // windowName + ".caption" (unless title is Keep), each listed component
 // (found by objectName below the window) := the text of
 // CaptionKey(windowName, component), unconditionally, so an absent key
-// gives an empty caption; then ApplyJapaneseFont(window). Returns the listed
+// gives an empty caption; then ApplyWindowFont(window). Returns the listed
 // names that were not found, so a window's tests can assert there are none.
 QStringList ApplyWindowTexts(QWidget* window, std::string_view windowName,
                              std::initializer_list<std::string_view> components, const LanguageTable& table,

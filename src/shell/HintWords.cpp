@@ -190,3 +190,16 @@ HintTexts HintWords(const Hint& hint, const LanguageTable& t) {
   if (hint.needsCandidates) out.nudge = Fill(t.LookupText("coach_needs_candidates"), {{"nudge", out.nudge}});
   return out;
 }
+
+std::string CellSpokenName(const Cell& cell, const LanguageTable& table) {
+  std::string digits;
+  for (char d : cell.digits) {
+    if (!digits.empty()) digits += ' ';
+    digits += d;
+  }
+  const char* key = cell.state == CellState::Given    ? "msg_cell_given"
+                    : cell.state == CellState::Placed ? "msg_cell_placed"
+                    : digits.empty()                  ? "msg_cell_empty"
+                                                      : "msg_cell_candidates";
+  return Fill(table.LookupText(key), {{"cell", CellName(IndexOf(cell.row, cell.col))}, {"digits", digits}});
+}

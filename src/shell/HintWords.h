@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/Board.h"
 #include "core/Coach.h"
 #include "shell/LanguageTable.h"
 
@@ -16,6 +17,10 @@ struct HintTexts {
 };
 
 HintTexts HintWords(const Hint& hint, const LanguageTable& table);
+
+// A cell as a screen reader says it, in the table's words: where it is and
+// what it holds ("A3, given 6", "A1, candidates 4 7").
+std::string CellSpokenName(const Cell& cell, const LanguageTable& table);
 
 // The key stem of a technique's texts: "coach_hiddensingle", ...; the name
 // is the stem's own key, the texts add "_nudge", "_where" and "_move".

@@ -10,7 +10,7 @@
 
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 #include "shell/LanguageEvents.h"
 #include "storage/GamesStore.h"
 
@@ -130,7 +130,7 @@ void TfrmStatistics::SetTexts() {
   chartName->setText(TextOf(table_, "msg_statistics_recent"));
   btClear->setText(TextOf(table_, "msg_statistics_clear"));
   btClose->setText(TextOf(table_, "msg_statistics_close"));
-  ApplyJapaneseFont(this);
+  ApplyWindowFont(this);
 }
 
 void TfrmStatistics::ShowLines(const std::vector<StatsLine>& lines) {

@@ -169,3 +169,36 @@ TEST(Coach, TextsUseOnlyKnownPlaceholders) {
     check(LanguageTable::FromFileBytes(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>())), file);
   }
 }
+
+// A cell as a screen reader hears it, in each table's words.
+TEST(Coach, CellsAreSpokenInTheTablesLanguage) {
+  auto shipped = [](const char* file) {
+    std::ifstream in(std::string(TESSVAR_LANG_DIR) + "/" + file, std::ios::binary);
+    return LanguageTable::FromFileBytes(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  };
+  const LanguageTable tables[] = {BuiltinJapanese(), shipped("lang1.txt"), shipped("lang2.txt")};
+  auto cell = [](int row, int col, CellState state, std::string digits) {
+    Cell c;
+    c.row = row;
+    c.col = col;
+    c.state = state;
+    c.digits = std::move(digits);
+    return c;
+  };
+  const struct {
+    Cell cell;
+    const char* ja;
+    const char* en;
+    const char* zh;
+  } cases[] = {
+      {cell(1, 3, CellState::Given, "6"), "A3、問題の数字 6", "A3, given 6", "A3，题目数字 6"},
+      {cell(9, 1, CellState::Placed, "4"), "I1、記入 4", "I1, placed 4", "I1，已填 4"},
+      {cell(5, 5, CellState::Open, ""), "E5、空き", "E5, empty", "E5，空"},
+      {cell(2, 9, CellState::Open, "479"), "B9、候補 4 7 9", "B9, candidates 4 7 9", "B9，候选数 4 7 9"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CellSpokenName(c.cell, tables[0]), c.ja);
+    EXPECT_EQ(CellSpokenName(c.cell, tables[1]), c.en);
+    EXPECT_EQ(CellSpokenName(c.cell, tables[2]), c.zh);
+  }
+}

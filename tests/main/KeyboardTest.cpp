@@ -72,14 +72,17 @@ TEST_F(FormTest, ABoardKeyDoesNotAlsoPressTheFocusedControl) {
 
 TEST_F(FormTest, CellsAndToolButtonsHaveScreenReaderNames) {
   Deal(LineWithBlanks({0, 1, 80}));
-  EXPECT_EQ(AccessibleName(node(1, 3)), "A3, given 6");
-  EXPECT_EQ(AccessibleName(node(1, 1)), "A1, candidates 4");
+  EXPECT_EQ(AccessibleName(node(1, 3)), "A3、問題の数字 6");
+  EXPECT_EQ(AccessibleName(node(1, 1)), "A1、候補 4");
   SelectDigit(4);
   LeftClick(1, 1);
-  EXPECT_EQ(AccessibleName(node(1, 1)), "A1, placed 4");
+  EXPECT_EQ(AccessibleName(node(1, 1)), "A1、記入 4");
   RightClick(1, 1);
-  EXPECT_EQ(AccessibleName(node(1, 1)), "A1, empty");
+  EXPECT_EQ(AccessibleName(node(1, 1)), "A1、空き");
   for (int i = 0; i < kCells; ++i) EXPECT_FALSE(AccessibleName(form->sd991->node(i)).isEmpty());
+  // The names follow a change of language.
+  ASSERT_TRUE(form->SetLanguage("en", false));
+  EXPECT_EQ(AccessibleName(node(1, 3)), "A3, given 6");
   EXPECT_EQ(AccessibleName(form->btsolve), HintOf(form->btsolve));
 }
 
@@ -95,4 +98,29 @@ TEST_F(FormTest, BoardKeysGoToTheBoardOnlyWhileItHasTheFocus) {
   EXPECT_EQ(form->game.SelectedDigit(), 4);
   LeftClick(9, 1);  // a click on the board gives it the focus
   EXPECT_TRUE(form->BoardHasFocus());
+}
+
+TEST_F(FormTest, TheFocusMovesWithTheCursorAndTheBoardIsOneTabStop) {
+  // Focus changes reach the widgets of an active window only.
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  Deal(LineWithBlanks({0, 1, 80}));
+  // The cursor's cell holds the focus, so a screen reader announces it.
+  EXPECT_EQ(form->focusWidget(), node(5, 5));
+  Key(Qt::Key_Right);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(form->focusWidget(), node(6, 6));
+  // Tab leaves the board for the next control, Shift+Tab comes back to the
+  // cursor's cell, not to another cell.
+  QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+  QWidget* after = form->focusWidget();
+  ASSERT_NE(after, nullptr);
+  EXPECT_FALSE(form->BoardHasFocus());
+  QTest::keyClick(after, Qt::Key_Backtab);
+  EXPECT_EQ(form->focusWidget(), node(6, 6));
+  QTest::keyClick(form->focusWidget(), Qt::Key_Backtab);
+  EXPECT_FALSE(form->BoardHasFocus());
+  // Focus given back to the board lands on the cursor's cell.
+  form->FocusBoard();
+  EXPECT_EQ(form->focusWidget(), node(6, 6));
 }

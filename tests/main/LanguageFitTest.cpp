@@ -2,8 +2,10 @@
 // reaches every window.
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QRadioButton>
 
 #include "entry/TFrmdas.h"
@@ -64,6 +66,11 @@ TEST_F(FormTest, ALanguageChoiceReachesEveryWindowAndIsKept) {
   EXPECT_EQ(form->Frmdas->Button1->text().toStdString(), Text("frmdas.button1.caption").toStdString());
   EXPECT_TRUE(form->mnLanguages[1]->isChecked());
   EXPECT_EQ(form->frmAppearance->Lines().GetSetting("Language"), "en");
+  // English windows speak in the desktop's proportional face.
+  const QString ui = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  EXPECT_EQ(form->font().family(), ui);
+  EXPECT_EQ(form->sb1->font().family(), ui);
+  EXPECT_EQ(form->frmAppearance->font().family(), ui);
   // A new main window starts in the stored language.
   auto again = std::make_unique<TForm1>();
   again->CreateOtherWindows();
@@ -74,4 +81,6 @@ TEST_F(FormTest, ALanguageChoiceReachesEveryWindowAndIsKept) {
   EXPECT_EQ(again->frmAppearance->Lines().GetSetting("Language"), "en");
   ASSERT_TRUE(form->SetLanguage("ja", true));
   EXPECT_EQ(form->rb_none->text().toStdString(), "普通");
+  EXPECT_EQ(form->font().family(), "MS Gothic");
+  EXPECT_EQ(form->frmAppearance->font().family(), "MS Gothic");
 }

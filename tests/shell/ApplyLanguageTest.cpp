@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -18,10 +20,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <memory>
+#include <tuple>
 
 #include "shell/ApplyLanguage.h"
 #include "shell/BuiltinJapanese.h"
-#include "shell/JapaneseFont.h"
+#include "shell/WindowFont.h"
 #include "ShellTestWindow.h"
 
 namespace {
@@ -96,30 +99,57 @@ TEST(ApplyLanguageTest, TheBuiltInTableOnAWindow) {
   EXPECT_TRUE(w.mnj1->isVisible());
 }
 
-TEST(ApplyLanguageTest, JapaneseFontSizesByKind) {
-  ShellTestWindow w;
-  ApplyJapaneseFont(&w);
-  EXPECT_EQ(w.font().family(), "MS Gothic");
-  EXPECT_EQ(w.font().pointSize(), 9);
-  EXPECT_EQ(w.statusBar()->font().family(), "MS Gothic");
-  EXPECT_EQ(w.statusBar()->font().pointSize(), 9);
-  // A label keeps its own size and weight; an ordinary label follows the window.
-  EXPECT_EQ(w.ndtxt->font().family(), "MS Gothic");
-  EXPECT_EQ(w.ndtxt->font().pointSize(), 14);
-  EXPECT_TRUE(w.ndtxt->font().bold());
-  EXPECT_EQ(w.plainLabel->font().family(), "MS Gothic");
-  EXPECT_EQ(w.plainLabel->font().pointSize(), 9);
-  EXPECT_EQ(w.menuBar()->font().pointSize(), 8);
-  EXPECT_EQ(w.mnFile->font().family(), "MS Gothic");
-  EXPECT_EQ(w.mnFile->font().pointSize(), 8);
-  EXPECT_EQ(w.pp->font().pointSize(), 8);
-  EXPECT_EQ(QToolTip::font().family(), "MS Gothic");
-  EXPECT_EQ(QToolTip::font().pointSize(), 8);
-  // Children without a font of their own inherit the window's.
-  EXPECT_EQ(w.chkcolor->font().family(), "MS Gothic");
-  EXPECT_EQ(w.chkcolor->font().pointSize(), 9);
-  // Another window keeps its font.
-  EXPECT_NE(w.dialogCheckBox->font().family(), "MS Gothic");
+TEST(ApplyLanguageTest, WindowFontFaceFollowsTheScriptAndSizesByKind) {
+  const QString ui = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  for (const auto& [code, script, face] : {std::tuple{"ja", WindowScript::Japanese, QStringLiteral("MS Gothic")},
+                                            std::tuple{"en", WindowScript::Latin, ui},
+                                            std::tuple{"de", WindowScript::Latin, ui},
+                                            std::tuple{"zh", WindowScript::Chinese, ui}}) {
+    SCOPED_TRACE(code);
+    EXPECT_EQ(ScriptOfLanguage(QString::fromLatin1(code)), script);
+    SetWindowScript(script);
+    ShellTestWindow w;
+    const QFont otherWindow = w.dialogCheckBox->font();
+    ApplyWindowFont(&w);
+    EXPECT_EQ(w.font().family(), face);
+    EXPECT_EQ(w.font().pointSize(), 9);
+    EXPECT_EQ(w.statusBar()->font().family(), face);
+    EXPECT_EQ(w.statusBar()->font().pointSize(), 9);
+    // A label keeps its own size and weight; an ordinary label follows the window.
+    EXPECT_EQ(w.ndtxt->font().family(), face);
+    EXPECT_EQ(w.ndtxt->font().pointSize(), 14);
+    EXPECT_TRUE(w.ndtxt->font().bold());
+    EXPECT_EQ(w.plainLabel->font().family(), face);
+    EXPECT_EQ(w.plainLabel->font().pointSize(), 9);
+    EXPECT_EQ(w.menuBar()->font().pointSize(), 8);
+    EXPECT_EQ(w.mnFile->font().family(), face);
+    EXPECT_EQ(w.mnFile->font().pointSize(), 8);
+    EXPECT_EQ(w.pp->font().pointSize(), 8);
+    EXPECT_EQ(QToolTip::font().family(), face);
+    EXPECT_EQ(QToolTip::font().pointSize(), 8);
+    // Children without a font of their own inherit the window's.
+    EXPECT_EQ(w.chkcolor->font().family(), face);
+    EXPECT_EQ(w.chkcolor->font().pointSize(), 9);
+    // Another window keeps its font.
+    EXPECT_EQ(w.dialogCheckBox->font(), otherWindow);
+  }
+  SetWindowScript(WindowScript::Japanese);
+}
+
+TEST(ApplyLanguageTest, ChineseFaceFallsBackToAnInstalledSimplifiedChineseFont) {
+  // The desktop's UI font comes first and need not have Han characters; a
+  // face behind it must, in their Simplified forms.
+  const QStringList families = WindowFontFamilies(WindowScript::Chinese);
+  const QStringList installed = QFontDatabase::families();
+  QString han;
+  for (const QString& f : families.mid(1))
+    if (installed.contains(f)) {
+      han = f;
+      break;
+    }
+  ASSERT_FALSE(han.isEmpty()) << families.join(", ").toStdString();
+  const QFontMetrics metrics{QFont(han, 9)};
+  for (QChar c : QStringLiteral("选择难度统计暂停")) EXPECT_TRUE(metrics.inFont(c)) << static_cast<int>(c.unicode());
 }
 
 TEST(ApplyLanguageTest, MsGothicResolvesToAnInstalledJapaneseFont) {

@@ -19,7 +19,7 @@ const std::set<std::string> kOwnKeys = {
     "mnfirstmistake.caption", "mnsolvingpath.caption", "btcoach.caption",            "btcoach.hint",
     "msg_paused", "msg_solvedtime", "mnpause.caption", "btpause.caption", "btpause.hint",
     "n22.caption",          "mnpractice.caption",     "msg_ndtxt_practice",
-    "mnstatistics.caption", "msg_statistics_title", "msg_statistics_played", "msg_statistics_solved", "msg_statistics_unaided", "msg_statistics_best", "msg_statistics_median", "msg_statistics_streak", "msg_statistics_beststreak", "msg_statistics_recent", "msg_statistics_clear", "msg_statistics_clearask", "msg_statistics_close", "msg_statistics_damaged", "msg_statistics_unusable", "msg_statistics_writefailed", "msg_digitbar", "msg_checkerror_none", "msg_checkerror_count", "msg_import_cellsfound", "msg_import_nolayout", "mnsize.caption", "msg_scale_restart"};
+    "mnstatistics.caption", "msg_statistics_title", "msg_statistics_played", "msg_statistics_solved", "msg_statistics_unaided", "msg_statistics_best", "msg_statistics_median", "msg_statistics_streak", "msg_statistics_beststreak", "msg_statistics_recent", "msg_statistics_clear", "msg_statistics_clearask", "msg_statistics_close", "msg_statistics_damaged", "msg_statistics_unusable", "msg_statistics_writefailed", "msg_digitbar", "msg_cell_given", "msg_cell_placed", "msg_cell_empty", "msg_cell_candidates", "msg_checkerror_none", "msg_checkerror_count", "msg_import_cellsfound", "msg_import_nolayout", "mnsize.caption", "msg_scale_restart"};
 
 // The table's keys in order, without our own.
 std::vector<std::string> Keys(const LanguageTable& t) {
