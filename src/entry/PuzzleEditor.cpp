@@ -76,3 +76,50 @@ EditorCheckResult CheckEditorPuzzle(const Board& editor, Tfrm_sol& solver) {
 std::string WebSolverAddress(const Board& editor) {
   return std::string(kWebSolverPage) + "?bd=" + EditorPuzzleString(editor);
 }
+
+namespace {
+
+bool SameCells(const Board& a, const Board& b) {
+  for (int i = 0; i < kCells; ++i)
+    if (a.cell(i).state != b.cell(i).state || a.cell(i).digits != b.cell(i).digits) return false;
+  return true;
+}
+
+}  // namespace
+
+void EditorSession::MoveCursor(int rows, int cols) {
+  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
+  cursor_ = IndexOf(wrap(RowOf(cursor_) + rows), wrap(ColOf(cursor_) + cols));
+}
+
+bool EditorSession::PressCandidate(int index, int d) {
+  const Cell& c = editor_.cell(index);
+  if (!c.isOpen() || d < 1 || d > 9 || c.digits.find(static_cast<char>('0' + d)) == std::string::npos) return false;
+  return Change([&](Board& b) { EditorPlaceDigit(b, index, d); });
+}
+
+bool EditorSession::PressCell(int index) {
+  return Change([&](Board& b) { EditorClearCell(b, index); });
+}
+
+bool EditorSession::Change(const std::function<void(Board&)>& change) {
+  Board before = editor_;
+  change(editor_);
+  return Keep(std::move(before));
+}
+
+bool EditorSession::Keep(Board before) {
+  if (SameCells(before, editor_)) return false;
+  // The oldest press goes once the limit is reached: a long session keeps
+  // its recent history in bounded memory.
+  if (before_.size() == kMaxTakeBacks) before_.erase(before_.begin());
+  before_.push_back(std::move(before));
+  return true;
+}
+
+bool EditorSession::TakeBack() {
+  if (before_.empty()) return false;
+  editor_ = std::move(before_.back());
+  before_.pop_back();
+  return true;
+}

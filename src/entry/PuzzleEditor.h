@@ -5,11 +5,12 @@
 // uses only Placed cells (the player's digits, clues once played) and Open
 // cells whose candidates follow from the placed digits.
 
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "core/Board.h"
 #include "core/Tfrm_sol.h"
-
-class Board;
 
 // Every cell Open with all nine candidates.
 void ClearEditor(Board& editor);
@@ -44,3 +45,41 @@ EditorCheckResult CheckEditorPuzzle(const Board& editor, Tfrm_sol& solver);
 // query "bd".
 inline constexpr char kWebSolverPage[] = "https://www.sudokuwiki.org/sudoku.htm";
 std::string WebSolverAddress(const Board& editor);
+
+// The editor's presses as a player makes them, by mouse or keyboard, each
+// one kept so that Ctrl+Z can take it back; and the keyboard cursor.
+class EditorSession {
+ public:
+  static constexpr std::size_t kMaxTakeBacks = 500;
+
+  explicit EditorSession(Board& editor) : editor_(editor) {}
+
+  int Cursor() const { return cursor_; }
+  // Off one edge, on at the other, as on the main board.
+  void MoveCursor(int rows, int cols);
+
+  // A press on candidate d of a cell: only an open cell that shows d takes
+  // it. A press on the cell gives it back. Each returns whether the board
+  // changed; a press that changed nothing leaves nothing to take back.
+  bool PressCandidate(int index, int d);
+  bool PressCell(int index);
+  // The keyboard: 1..9 as a press on that candidate of the cursor's cell,
+  // Delete as a press on the cell.
+  bool PressDigitAtCursor(int d) { return PressCandidate(cursor_, d); }
+  bool PressCellAtCursor() { return PressCell(cursor_); }
+
+  // A change of the whole board (Load Puzzle, Import, Clear Grid), kept as
+  // one press when it changed anything.
+  bool Change(const std::function<void(Board&)>& change);
+
+  // Takes back the last kept press; false when there is none.
+  bool TakeBack();
+  bool CanTakeBack() const { return !before_.empty(); }
+
+ private:
+  bool Keep(Board before);
+
+  Board& editor_;
+  int cursor_ = IndexOf(5, 5);
+  std::vector<Board> before_;  // the board before each kept press, oldest first
+};

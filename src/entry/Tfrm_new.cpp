@@ -1,5 +1,6 @@
 #include "entry/Tfrm_new.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -29,6 +30,12 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* 
   sdnew->WireHoverFrames();
   connect(sdnew, &TPICSD33::cellMouseDown, this, &Tfrm_new::CellMouseDown);
   connect(sdnew, &TPICSD33::candidateMouseDown, this, &Tfrm_new::CandidateMouseDown);
+  // The board is worked from the keyboard too; its cursor's cell holds the
+  // focus, named in the player's language.
+  sdnew->setFocusPolicy(Qt::StrongFocus);
+  sdnew->setFocusCell(session_.Cursor());
+  sdnew->setCellNamer([this](const Cell& c) { return QString::fromStdString(CellSpokenName(c, table_)); });
+  sdnew->installEventFilter(this);
 
   auto button = [this](const char* name, const char* text, int y) {
     auto* b = new QPushButton(text, this);
@@ -69,33 +76,81 @@ QStringList Tfrm_new::SetTexts() {
 }
 
 void Tfrm_new::CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button) {
-  if (button != Qt::LeftButton || !cell->data().isOpen()) return;
-  TPICSD33::UpdateLock lock(*sdnew);
-  EditorPlaceDigit(editor_, IndexOf(cell->row(), cell->col()), digit);
-  sdnew->RedrawCells();
+  if (button != Qt::LeftButton) return;
+  sdnew->setFocus(Qt::MouseFocusReason);
+  session_.PressCandidate(IndexOf(cell->row(), cell->col()), digit);
+  ShowEditor();
 }
 
 void Tfrm_new::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
+  sdnew->setFocus(Qt::MouseFocusReason);
+  session_.PressCell(IndexOf(cell->row(), cell->col()));
+  ShowEditor();
+}
+
+void Tfrm_new::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  sdnew->setFocus(Qt::OtherFocusReason);
+}
+
+bool Tfrm_new::eventFilter(QObject* watched, QEvent* event) {
+  // Keys the focused cell leaves unhandled travel up to the board.
+  if (watched == sdnew && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    return BoardKey(key->key());
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Tfrm_new::keyPressEvent(QKeyEvent* event) {
+  // Ctrl+Z anywhere in the editor takes back its last press.
+  if (event->matches(QKeySequence::Undo)) {
+    if (session_.TakeBack()) ShowEditor();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool Tfrm_new::BoardKey(int key) {
+  switch (key) {
+    case Qt::Key_Up: session_.MoveCursor(-1, 0); break;
+    case Qt::Key_Down: session_.MoveCursor(1, 0); break;
+    case Qt::Key_Left: session_.MoveCursor(0, -1); break;
+    case Qt::Key_Right: session_.MoveCursor(0, 1); break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: session_.PressCellAtCursor(); break;
+    default:
+      if (key < Qt::Key_1 || key > Qt::Key_9) return false;
+      session_.PressDigitAtCursor(key - Qt::Key_0);
+  }
+  cursorShown_ = true;  // from the first key on, as on the main board
+  ShowEditor();
+  return true;
+}
+
+void Tfrm_new::ShowEditor() {
   TPICSD33::UpdateLock lock(*sdnew);
-  EditorClearCell(editor_, IndexOf(cell->row(), cell->col()));
+  for (int i = 0; i < kCells; ++i) sdnew->node(i)->setCursorMark(cursorShown_ && i == session_.Cursor());
+  sdnew->setFocusCell(session_.Cursor());
   sdnew->RedrawCells();
 }
 
 void Tfrm_new::Button5Click() {
-  LoadEditorFromBoard(editor_, mainBoard_);
-  sdnew->RedrawCells();
+  session_.Change([this](Board& b) { LoadEditorFromBoard(b, mainBoard_); });
+  ShowEditor();
 }
 
 void Tfrm_new::Button6Click() {
-  AppDialogs().ShowModal(frmImport);
-  sdnew->RedrawCells();
+  session_.Change([this](Board&) { AppDialogs().ShowModal(frmImport); });
+  ShowEditor();
 }
 
 void Tfrm_new::Button3Click() {
   if (!AppDialogs().Confirm(this, TextOf(table_, "msg_frm_new_clear"))) return;
-  ClearEditor(editor_);
-  sdnew->RedrawCells();
+  session_.Change(ClearEditor);
+  ShowEditor();
 }
 
 namespace {

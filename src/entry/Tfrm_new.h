@@ -9,6 +9,7 @@
 
 #include "core/Board.h"
 #include "core/Tfrm_sol.h"
+#include "entry/PuzzleEditor.h"
 
 class LanguageTable;
 class QPlainTextEdit;
@@ -27,6 +28,7 @@ class Tfrm_new : public QDialog {
   // The names of listed components that were not found (none, normally).
   QStringList SetTexts();
   Board& editor() { return editor_; }
+  const EditorSession& session() const { return session_; }
 
   void Button5Click();  // Load Puzzle
   void Button6Click();  // Import
@@ -50,7 +52,16 @@ class Tfrm_new : public QDialog {
   // then stays open).
   std::function<bool(const Board& puzzle, const std::string& solution)> onPlay;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  // The editor's keys while its board has the focus: arrows, 1..9, Delete.
+  bool BoardKey(int key);
+  // After a press: the cells redrawn, the cursor and focus where they are.
+  void ShowEditor();
   QString GradeText() const;
   void CellMouseDown(TPicNode* cell, Qt::MouseButton button);
   void CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button);
@@ -59,4 +70,6 @@ class Tfrm_new : public QDialog {
   const Board& mainBoard_;
   Tfrm_sol solver_;
   Board editor_;
+  EditorSession session_{editor_};
+  bool cursorShown_ = false;
 };

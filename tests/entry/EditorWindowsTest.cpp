@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "controls/TPICSD33.h"
 #include "entry/ImportText.h"
 #include "entry/PuzzleEditor.h"
 #include "entry/TfrmImport.h"
@@ -189,4 +190,32 @@ TEST_F(EditorTest, ImportWindowExamplesMenuAndPasteLimit) {
   w.Button3->click();
   w.Button2->click();
   EXPECT_EQ(e.at(1, 2).digits, "13789");
+}
+
+TEST_F(EditorTest, TheBoardIsWorkedFromTheKeyboard) {
+  InEditor([&] {
+    TPICSD33* board = editor().sdnew;
+    auto key = [&](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+      QTest::keyClick(board, static_cast<Qt::Key>(k), m);
+    };
+    key(Qt::Key_Up);
+    key(Qt::Key_Left);
+    EXPECT_TRUE(board->node(4, 4)->cursorMark());
+    EXPECT_EQ(board->focusCell(), IndexOf(4, 4));
+    key(Qt::Key_6);
+    EXPECT_EQ(editor().editor().at(4, 4).digits, "6");
+    EXPECT_EQ(editor().editor().at(4, 5).digits, "12345789");
+    key(Qt::Key_Right);
+    key(Qt::Key_7);
+    key(Qt::Key_Delete);
+    EXPECT_TRUE(editor().editor().at(4, 5).isOpen());
+    // Ctrl+Z reaches the editor from wherever its focus is.
+    QTest::keyClick(editor().Button1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(editor().editor().at(4, 5).digits, "7");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Placed(), std::string(81, '*'));
+    // The cells are named in the player's language.
+    EXPECT_EQ(board->node(1, 1)->accessibleName(), QString::fromUtf8("A1、候補 1 2 3 4 5 6 7 8 9"));
+  });
 }

@@ -145,3 +145,74 @@ TEST(CopyImportRoundTrip, EveryLayoutReadsBackItsBoard) {
   EXPECT_EQ(ImportIntoEditor(editor, CopyLayoutText(full, CopyLayout::WithCandidates)), kImportBoxedGrid);
   EXPECT_EQ(PlacedOf(editor), kSolution.substr(0, 80) + "*");
 }
+
+// The editor's presses by mouse and keyboard, and Ctrl+Z taking them back
+// one by one: each row is one action, then the editor's digits and cursor.
+TEST(PuzzleEditor, SessionPressesAndTakesBack) {
+  Board b;
+  ClearEditor(b);
+  EditorSession s(b);
+  const std::string blank(81, '*');
+  auto with = [&](std::initializer_list<std::pair<int, char>> digits) {
+    std::string out = blank;
+    for (auto [i, d] : digits) out[static_cast<std::size_t>(i)] = d;
+    return out;
+  };
+  enum Act { Move, Digit, Delete, Mouse, MouseCell, Clear, Back };
+  const struct {
+    Act act;
+    int a, b;
+    bool changed;
+    std::string placed;
+    int cursor;
+  } script[] = {
+      {Move, -1, -1, false, blank, IndexOf(4, 4)},
+      {Move, 0, -4, false, blank, IndexOf(4, 9)},  // off the left edge, on at the right
+      {Move, 6, 0, false, blank, IndexOf(1, 9)},   // off the bottom, on at the top
+      {Digit, 5, 0, true, with({{8, '5'}}), IndexOf(1, 9)},
+      {Digit, 6, 0, false, with({{8, '5'}}), IndexOf(1, 9)},  // a placed cell takes no digit
+      {Move, 0, -1, false, with({{8, '5'}}), IndexOf(1, 8)},
+      {Digit, 5, 0, false, with({{8, '5'}}), IndexOf(1, 8)},  // 5 is not among its candidates
+      {Digit, 7, 0, true, with({{7, '7'}, {8, '5'}}), IndexOf(1, 8)},
+      {Mouse, IndexOf(9, 9), 1, true, with({{7, '7'}, {8, '5'}, {80, '1'}}), IndexOf(1, 8)},
+      {MouseCell, IndexOf(5, 5), 0, false, with({{7, '7'}, {8, '5'}, {80, '1'}}), IndexOf(1, 8)},  // open already
+      {Delete, 0, 0, true, with({{8, '5'}, {80, '1'}}), IndexOf(1, 8)},
+      {Delete, 0, 0, false, with({{8, '5'}, {80, '1'}}), IndexOf(1, 8)},
+      {Clear, 0, 0, true, blank, IndexOf(1, 8)},
+      {Clear, 0, 0, false, blank, IndexOf(1, 8)},  // nothing to clear: nothing kept
+      {Back, 0, 0, true, with({{8, '5'}, {80, '1'}}), IndexOf(1, 8)},
+      {Back, 0, 0, true, with({{7, '7'}, {8, '5'}, {80, '1'}}), IndexOf(1, 8)},
+      {Back, 0, 0, true, with({{7, '7'}, {8, '5'}}), IndexOf(1, 8)},
+      {Back, 0, 0, true, with({{8, '5'}}), IndexOf(1, 8)},
+      {Back, 0, 0, true, blank, IndexOf(1, 8)},
+      {Back, 0, 0, false, blank, IndexOf(1, 8)},
+  };
+  int row = 0;
+  for (const auto& step : script) {
+    SCOPED_TRACE(row++);
+    bool changed = false;
+    switch (step.act) {
+      case Move: s.MoveCursor(step.a, step.b); break;
+      case Digit: changed = s.PressDigitAtCursor(step.a); break;
+      case Delete: changed = s.PressCellAtCursor(); break;
+      case Mouse: changed = s.PressCandidate(step.a, step.b); break;
+      case MouseCell: changed = s.PressCell(step.a); break;
+      case Clear: changed = s.Change(ClearEditor); break;
+      case Back: changed = s.TakeBack(); break;
+    }
+    EXPECT_EQ(changed, step.changed);
+    EXPECT_EQ(PlacedOf(b), step.placed);
+    EXPECT_EQ(s.Cursor(), step.cursor);
+  }
+  // A taken-back board has its candidates back as well as its digits.
+  EXPECT_EQ(b.at(1, 1).digits, "123456789");
+
+  // Only the most recent presses are kept.
+  for (std::size_t i = 0; i < EditorSession::kMaxTakeBacks; ++i) {
+    ASSERT_TRUE(s.PressDigitAtCursor(1));
+    ASSERT_TRUE(s.PressCellAtCursor());
+  }
+  std::size_t kept = 0;
+  while (s.TakeBack()) ++kept;
+  EXPECT_EQ(kept, EditorSession::kMaxTakeBacks);
+}
