@@ -183,6 +183,12 @@ void TPICSD33::setFocusCell(int index) {
   if ((f == this || isAncestorOf(f)) && f != node(index)) node(index)->setFocus(Qt::OtherFocusReason);
 }
 
+void TPICSD33::takeFocus(Qt::FocusReason reason) {
+  const QWidget* f = window()->focusWidget();
+  if (f && (f == this || isAncestorOf(f)) && (focusCell_ < 0 || f == node(focusCell_))) return;
+  (focusCell_ >= 0 ? static_cast<QWidget*>(node(focusCell_)) : this)->setFocus(reason);
+}
+
 void TPICSD33::focusInEvent(QFocusEvent* event) {
   if (focusCell_ >= 0) return node(focusCell_)->setFocus(event->reason());
   QWidget::focusInEvent(event);

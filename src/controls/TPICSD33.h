@@ -62,6 +62,10 @@ class TPICSD33 : public QWidget {
   // stop for Tab. -1 (the default) keeps the focus on the board itself.
   void setFocusCell(int index);
   int focusCell() const { return focusCell_; }
+  // Gives the board the focus, on its focus cell; nothing when it holds it
+  // already, so that a click does not send the focus out and back (a
+  // screen reader would announce the cell twice).
+  void takeFocus(Qt::FocusReason reason);
 
   // Every cell's background and candidate panel backgrounds (k = 1..9),
   // and whether a right press on it asks for the owner's menu.

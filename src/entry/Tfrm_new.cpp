@@ -32,7 +32,7 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* 
   connect(sdnew, &TPICSD33::candidateMouseDown, this, &Tfrm_new::CandidateMouseDown);
   // The board is worked from the keyboard too; its cursor's cell holds the
   // focus, named in the player's language.
-  sdnew->setFocusPolicy(Qt::StrongFocus);
+  sdnew->setFocusPolicy(Qt::TabFocus);  // a click focuses through the press handlers
   sdnew->setFocusCell(session_.Cursor());
   sdnew->setCellNamer([this](const Cell& c) { return QString::fromStdString(CellSpokenName(c, table_)); });
   sdnew->installEventFilter(this);
@@ -77,21 +77,21 @@ QStringList Tfrm_new::SetTexts() {
 
 void Tfrm_new::CandidateMouseDown(TPicNode* cell, int digit, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
-  sdnew->setFocus(Qt::MouseFocusReason);
+  sdnew->takeFocus(Qt::MouseFocusReason);
   session_.PressCandidate(IndexOf(cell->row(), cell->col()), digit);
   ShowEditor();
 }
 
 void Tfrm_new::CellMouseDown(TPicNode* cell, Qt::MouseButton button) {
   if (button != Qt::LeftButton) return;
-  sdnew->setFocus(Qt::MouseFocusReason);
+  sdnew->takeFocus(Qt::MouseFocusReason);
   session_.PressCell(IndexOf(cell->row(), cell->col()));
   ShowEditor();
 }
 
 void Tfrm_new::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  sdnew->setFocus(Qt::OtherFocusReason);
+  sdnew->takeFocus(Qt::OtherFocusReason);
 }
 
 bool Tfrm_new::eventFilter(QObject* watched, QEvent* event) {

@@ -377,9 +377,10 @@ void TForm1::CreateBoardPanel() {
   const QFont arial("Arial");
   sd991 = new TPICSD33(Panel1, &game.board(), &arial);
   sd991->setObjectName("sd991");
-  // The board takes the focus like any control: by a click, by Tab, and
-  // when a game starts.
-  sd991->setFocusPolicy(Qt::StrongFocus);
+  // The board takes the focus by Tab, by a click and when a game starts.
+  // A click gives it through the press handlers, on the cursor's cell:
+  // Qt's own click focus would move it to the board and straight back.
+  sd991->setFocusPolicy(Qt::TabFocus);
   sd991->setFocusCell(game.Cursor());
   sd991->move(25, 20);
   // The board shows its real colours from the first paint.

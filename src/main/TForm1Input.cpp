@@ -96,7 +96,7 @@ bool TForm1::BoardHasFocus() const {
   return f == sd991 || sd991->isAncestorOf(f);
 }
 
-void TForm1::FocusBoard() { sd991->setFocus(Qt::OtherFocusReason); }
+void TForm1::FocusBoard() { sd991->takeFocus(Qt::OtherFocusReason); }
 
 bool TForm1::MoveCursor(int rows, int cols) {
   game.MoveCursor(rows, cols);

@@ -110,6 +110,19 @@ TEST_F(FormTest, TheFocusMovesWithTheCursorAndTheBoardIsOneTabStop) {
   Key(Qt::Key_Right);
   Key(Qt::Key_Down);
   EXPECT_EQ(form->focusWidget(), node(6, 6));
+  // A click on the board keeps the focus where it is: no second
+  // announcement of the same cell.
+  struct FocusCounter : QObject {
+    int changes = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      changes += e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut;
+      return false;
+    }
+  } counter;
+  node(6, 6)->installEventFilter(&counter);
+  LeftClick(2, 2);
+  EXPECT_EQ(counter.changes, 0);
+  EXPECT_EQ(form->focusWidget(), node(6, 6));
   // Tab leaves the board for the next control, Shift+Tab comes back to the
   // cursor's cell, not to another cell.
   QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
