@@ -72,6 +72,7 @@ Tfrm_new::Tfrm_new(const LanguageTable& table, const Board& mainBoard, QWidget* 
 }
 
 QStringList Tfrm_new::SetTexts() {
+  sdnew->UpdateAccessibleNames();  // the cells' names speak the new language too
   return ApplyWindowTexts(this, "frm_new", {"Button5", "Button6", "Button3", "Button1", "Button2", "Button4"}, table_);
 }
 

@@ -9,6 +9,7 @@
 #include "controls/TPICSD33.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/Dialogs.h"
+#include "shell/HintWords.h"
 #include "shell/LanguageEvents.h"
 #include "shell/LanguageTable.h"
 #include "shell/Platform.h"
@@ -115,6 +116,7 @@ TfrmAppearance::TfrmAppearance(const LanguageTable& table, const DataFiles& file
   sd1->setObjectName("sd1");
   sd1->move(220, 12);
   sd1->setLook(BoardLook::AppearanceSample());
+  sd1->setCellNamer([this](const Cell& c) { return QString::fromStdString(CellSpokenName(c, table_)); });
   FillSample(sample_);
   sd1->RedrawCells();
 
@@ -164,6 +166,7 @@ void TfrmAppearance::SetTexts() {
                    {"GroupBox1", "CheckBox1", "Label1", "Label2", "GroupBox2", "CheckBox2", "Label3", "Label4",
                     "Label5", "GroupBox3", "CheckBox3", "Label6", "Button1", "Button2", "Button3"},
                    table_);
+  sd1->UpdateAccessibleNames();  // the cells' names speak the new language too
 }
 
 QString TfrmAppearance::WriteSettingsFile() { return QString::fromStdString(files_.WriteSettings(file_)); }

@@ -8,7 +8,9 @@
 #include <QStatusBar>
 #include <QRadioButton>
 
+#include "controls/TPICSD33.h"
 #include "entry/TFrmdas.h"
+#include "entry/Tfrm_new.h"
 #include "main/FormFixture.h"
 #include "storage/TfrmAppearance.h"
 
@@ -71,6 +73,9 @@ TEST_F(FormTest, ALanguageChoiceReachesEveryWindowAndIsKept) {
   EXPECT_EQ(form->font().family(), ui);
   EXPECT_EQ(form->sb1->font().family(), ui);
   EXPECT_EQ(form->frmAppearance->font().family(), ui);
+  // So do the cells of every board for screen readers.
+  for (TPICSD33* board : {form->sd991, form->frm_new->sdnew, form->frmAppearance->sd1})
+    EXPECT_EQ(board->node(1, 1)->accessibleName().left(4), "A1, ") << board->objectName().toStdString();
   // A new main window starts in the stored language.
   auto again = std::make_unique<TForm1>();
   again->CreateOtherWindows();
