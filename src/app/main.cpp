@@ -6,6 +6,7 @@
 #include "app/FirstFrame.h"
 #include "app/FontConfigWarmup.h"
 #include "main/TForm1.h"
+#include "shell/WindowFont.h"
 #include "storage/DataFiles.h"
 
 #include <cstdlib>
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
   fonts.Join();
   QApplication::setApplicationName("Tessvar");
   QApplication::setApplicationDisplayName(QStringLiteral("Tessvar") + QStringLiteral(" 4.8"));
+  // The face of the language the window will speak, before its controls
+  // exist: changed afterwards, it would travel down to every one of them.
+  SetWindowScript(ScriptOfLanguage(
+      QString::fromStdString(TForm1::StartLanguage(DataFiles(DataFolderBeforeQt()).ReadLanguage()))));
   TForm1 form;
   form.LoadSettings();
   if (const QScreen* screen = QGuiApplication::primaryScreen())

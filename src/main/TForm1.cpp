@@ -165,13 +165,15 @@ void TForm1::LoadSettings() {
   files.ReadSettings(settings, values);
   ApplyAppearance();
   mnAutoCheckNewVersion->setChecked(values.autoCheck);
-  // A language the player chose before; at a first start, the desktop's.
-  std::string language = settings.GetSetting("Language");
-  if (language.empty()) {
-    const QStringList desktop = QLocale::system().uiLanguages();
-    language = LanguageForLocale(desktop.isEmpty() ? std::string() : desktop.front().toStdString());
-  }
+  const std::string language = StartLanguage(settings.GetSetting("Language"));
   if (language == "en" || language == "zh") SetLanguage(QString::fromStdString(language), false);
+}
+
+std::string TForm1::StartLanguage(const std::string& stored) {
+  // A language the player chose before; at a first start, the desktop's.
+  if (!stored.empty()) return stored;
+  const QStringList desktop = QLocale::system().uiLanguages();
+  return LanguageForLocale(desktop.isEmpty() ? std::string() : desktop.front().toStdString());
 }
 
 void TForm1::CreateOtherWindows() {

@@ -53,6 +53,9 @@ class TForm1 : public QMainWindow {
   // before, the flag "Auto_check". Start-up runs this; the other windows
   // wait until a command first needs them.
   void LoadSettings();
+  // The language the window speaks from the start: the one stored before,
+  // else the desktop's ("ja", "zh" or "en").
+  static std::string StartLanguage(const std::string& stored);
   // The other windows, each made once (after the settings are read) and
   // kept; each takes its texts from the table active then.
   void CreateOtherWindows();

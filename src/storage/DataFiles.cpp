@@ -38,15 +38,21 @@ void DataFiles::ReadSettings(SettingsFile& file, AppearanceSettings& values) con
   if (LoadAppearanceValues(file, read ? &bytes : nullptr, values)) (void)WriteSettings(file);
 }
 
-int DataFiles::ReadScale() const {
+std::string DataFiles::PeekSetting(const std::string& key) const {
   std::string bytes;
   SettingsFile file;
-  if (!ReadFileBytes(SettingsPath(), bytes) || !file.LoadSettings(bytes)) return 100;
-  const std::string value = file.GetSetting("Scale");
+  if (!ReadFileBytes(SettingsPath(), bytes) || !file.LoadSettings(bytes)) return {};
+  return file.GetSetting(key);
+}
+
+int DataFiles::ReadScale() const {
+  const std::string value = PeekSetting("Scale");
   for (int scale : kScales)
     if (value == std::to_string(scale)) return scale;
   return 100;
 }
+
+std::string DataFiles::ReadLanguage() const { return PeekSetting("Language"); }
 
 std::string DataFiles::WriteSettings(const SettingsFile& file) const {
   return WriteFileReplacing(SettingsPath(), file.SettingsText());

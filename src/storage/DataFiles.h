@@ -51,6 +51,10 @@ class DataFiles {
   // tvcfg.ini): 100, 125, 150 or 200; 100 without a line or with any other
   // value. Read before the application exists, so it uses no Qt.
   int ReadScale() const;
+  // The language the player chose ("Language=" in tvcfg.ini), "" without
+  // one; read before the main window exists, so that it is built in the
+  // face of that language.
+  std::string ReadLanguage() const;
 
   // --- stats.dat ---
   struct StatisticsRead {
@@ -68,6 +72,9 @@ class DataFiles {
   std::string AddStatistics(const StatsLine& line, const std::string& stamp, StatisticsRead* read = nullptr) const;
 
  private:
+  // One key of tvcfg.ini read on its own, "" when the file or key is missing.
+  std::string PeekSetting(const std::string& key) const;
+
   std::string folder_;
 };
 

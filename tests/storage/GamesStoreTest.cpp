@@ -246,6 +246,7 @@ TEST(DataFilesTest, TheScaleIsOneOfTheOfferedSizesOrTheDocumentedOne) {
   for (const auto& [text, scale] : cases) {
     std::ofstream(files.SettingsPath(), std::ios::binary) << text;
     EXPECT_EQ(files.ReadScale(), scale) << text;
+    EXPECT_EQ(files.ReadLanguage(), std::string(text).starts_with("Language=en") ? "en" : "") << text;
   }
   std::filesystem::remove_all(folder);
 }
