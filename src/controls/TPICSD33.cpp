@@ -165,8 +165,9 @@ void TPICSD33::SetContextMenus(const std::function<bool(int)>& hasMenu) {
 }
 
 void TPICSD33::UpdateAccessibleNames() {
+  if (!namer_) return;
   for (TPicNode* c : cells_) {
-    const QString name = namer_ ? namer_(c->data()) : QString::fromStdString(CellDescription(c->data()));
+    const QString name = namer_(c->data());
     if (c->accessibleName() != name) c->setAccessibleName(name);
   }
 }

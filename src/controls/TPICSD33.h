@@ -53,7 +53,7 @@ class TPICSD33 : public QWidget {
   // Every cell's accessible name says where it is and what it holds; the
   // redraw operations call this, and so may an owner after a change.
   void UpdateAccessibleNames();
-  // How a cell is named: in the owner's language; CellDescription until set.
+  // How a cell is named, in the owner's language; unnamed until set.
   void setCellNamer(std::function<QString(const Cell&)> namer);
 
   // The cell that holds the focus for the board: the owner's cursor, so

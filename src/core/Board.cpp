@@ -115,13 +115,3 @@ std::string Board::PuzzleString() const {
   for (const Cell& c : cells_) out += c.state == CellState::Given ? c.digits : std::string("*");
   return out;
 }
-
-std::string CellDescription(const Cell& cell) {
-  std::string out{static_cast<char>('A' + cell.row - 1), static_cast<char>('0' + cell.col)};
-  if (cell.state == CellState::Given) return out + ", given " + cell.digits;
-  if (cell.state == CellState::Placed) return out + ", placed " + cell.digits;
-  if (cell.digits.empty()) return out + ", empty";
-  out += ", candidates";
-  for (char d : cell.digits) (out += ' ') += d;
-  return out;
-}

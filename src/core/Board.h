@@ -19,10 +19,6 @@ struct Cell {
   bool isOpen() const { return state == CellState::Open; }
 };
 
-// What a cell holds, in words for a screen reader: "A3, given 5",
-// "B7, placed 2", "C1, candidates 1 2 9", "D4, empty".
-std::string CellDescription(const Cell& cell);
-
 class Board {
  public:
   Board();

@@ -14,6 +14,12 @@ constexpr int RowOf(int index) { return index / 9 + 1; }
 constexpr int ColOf(int index) { return index % 9 + 1; }
 constexpr int BoxOf(int row, int col) { return 3 * ((row - 1) / 3) + (col - 1) / 3 + 1; }
 
+// A keyboard cursor's move: off one edge, on at the other.
+constexpr int MoveWrapping(int index, int rows, int cols) {
+  auto wrap = [](int n) { return ((n - 1) % 9 + 9) % 9 + 1; };
+  return IndexOf(wrap(RowOf(index) + rows), wrap(ColOf(index) + cols));
+}
+
 // Boxes 2, 4, 6 and 8 carry the second board colour.
 constexpr bool IsEvenBox(int row, int col) { return BoxOf(row, col) % 2 == 0; }
 

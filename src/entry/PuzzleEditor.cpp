@@ -87,10 +87,7 @@ bool SameCells(const Board& a, const Board& b) {
 
 }  // namespace
 
-void EditorSession::MoveCursor(int rows, int cols) {
-  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
-  cursor_ = IndexOf(wrap(RowOf(cursor_) + rows), wrap(ColOf(cursor_) + cols));
-}
+void EditorSession::MoveCursor(int rows, int cols) { cursor_ = MoveWrapping(cursor_, rows, cols); }
 
 bool EditorSession::PressCandidate(int index, int d) {
   const Cell& c = editor_.cell(index);

@@ -579,11 +579,7 @@ void Game::RejectBranch() {
 
 bool Game::FillMissingCandidates() { return PrepareBoardForCopy(board_); }
 
-void Game::MoveCursor(int rows, int cols) {
-  // Off one edge, on at the other.
-  auto wrap = [](int n) { return (n + 8) % 9 + 1; };
-  cursor_ = IndexOf(wrap(RowOf(cursor_) + rows), wrap(ColOf(cursor_) + cols));
-}
+void Game::MoveCursor(int rows, int cols) { cursor_ = MoveWrapping(cursor_, rows, cols); }
 
 std::string Game::CellHintKey(int index) const {
   if (markingOn_) return "msg_color";

@@ -183,12 +183,10 @@ void TForm1::CreateOtherWindows() {
   if (!frm_new) {
     frm_new = new Tfrm_new(lst1, game.board(), this);  // the puzzle editor, with its import window
     frm_new->onPlay = [this](const Board& puzzle, const std::string& solution) {
-      if (!KeepReplacedGame()) return false;
-      game.PlayPuzzle(puzzle, solution);
-      Refresh();
-      FocusBoard();
-      ShowKeptNotice();
-      return true;
+      return StartNewGame([&] {
+        game.PlayPuzzle(puzzle, solution);
+        return true;
+      });
     };
   }
   if (!frmcopy) frmcopy = new Tfrmcopy(lst1, game.board(), this);

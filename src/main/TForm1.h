@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -167,6 +168,10 @@ class TForm1 : public QMainWindow {
   bool KeepReplacedGame();
   // After the replacement: the status bar says where the old game went.
   void ShowKeptNotice();
+  // A new game from start (a deal, a practice puzzle, the editor's puzzle):
+  // the old one kept first, then the board shown and focused and the notice
+  // said. False when the old game could not be kept or start dealt nothing.
+  bool StartNewGame(const std::function<bool()>& start);
   // A lasting line in the status bar (a hover hint does not clear it).
   void ShowNotice(const QString& text);
   // At start-up: a recovery file that a killed run left behind becomes the

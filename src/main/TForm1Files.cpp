@@ -83,6 +83,14 @@ void TForm1::ShowKeptNotice() {
   keptNotice_ = false;
 }
 
+bool TForm1::StartNewGame(const std::function<bool()>& start) {
+  if (!KeepReplacedGame() || !start()) return false;
+  Refresh();
+  FocusBoard();
+  ShowKeptNotice();
+  return true;
+}
+
 void TForm1::mnContinueClick() {
   // A missing file is no error; a damaged one is said, and changes nothing.
   if (!DataFiles::Exists(files.LastGamePath())) return;

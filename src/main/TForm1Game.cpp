@@ -15,11 +15,7 @@
 #include "shell/Dialogs.h"
 
 void TForm1::NewGame(int level) {
-  if (!KeepReplacedGame()) return;
-  if (!game.NewGame(level)) return;
-  Refresh();
-  FocusBoard();
-  ShowKeptNotice();
+  StartNewGame([&] { return game.NewGame(level); });
 }
 
 void TForm1::btRestartClick() {

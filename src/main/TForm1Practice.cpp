@@ -33,11 +33,7 @@ void TForm1::NamePracticeItems() {
 }
 
 void TForm1::NewPractice(Technique t) {
-  if (!KeepReplacedGame()) return;
-  if (!game.NewPractice(t)) return;
-  Refresh();
-  FocusBoard();
-  ShowKeptNotice();
+  StartNewGame([&] { return game.NewPractice(t); });
 }
 
 void TForm1::ShowPracticeCaption() {
